@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, writes the demo media tree once (reused while current) and starts the
+# program on it with the "HWI" switch. Without a display it runs under xvfb-run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh build
+demo=$PWD/build/demo-media
+if [ -x build/zephane-demo-media ]; then
+  stamp=$demo/.generator-stamp
+  if [ ! -f "$stamp" ] || [ build/zephane-demo-media -nt "$stamp" ]; then
+    rm -rf "$demo"
+    build/zephane-demo-media --media "$demo" --program "$demo"
+    touch "$stamp"
+  fi
+fi
+mkdir -p "$demo"
+export ZEPHANE_PROGRAM_DIR=$demo
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1024x768x24" build/zephane-folarium HWI
+fi
+exec build/zephane-folarium HWI

@@ -1,0 +1,184 @@
+#include "catalog/mediafiles.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+
+#include "platform/drives.h"
+
+namespace {
+
+bool isDriveDesignator(const QString& root)
+{
+    return root.size() == 2 && root[1] == QLatin1Char(':') && root[0].isLetter() && root[0].unicode() < 128;
+}
+
+bool isSafeName(const QString& name)
+{
+    return name != QLatin1String(".") && name != QLatin1String("..") && !name.contains(QLatin1Char('/'))
+           && !name.contains(QChar(0));
+}
+
+QString fold(const QString& name)
+{
+    return name.toCaseFolded();
+}
+
+}  // namespace
+
+MediaFiles::MediaFiles(const IDrives& drives) : m_drives(drives) {}
+
+MediaFiles::Split MediaFiles::split(const QString& mediaPath)
+{
+    Split s;
+    const qsizetype cut = mediaPath.indexOf(QLatin1Char('\\'));
+    s.root = cut < 0 ? mediaPath : mediaPath.left(cut);
+    if (cut >= 0)
+        s.parts = mediaPath.mid(cut + 1).split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+    s.valid = !s.root.isEmpty() && std::all_of(s.parts.cbegin(), s.parts.cend(), isSafeName);
+    return s;
+}
+
+QString MediaFiles::rootFolder(const QString& root) const
+{
+    if (isDriveDesignator(root))
+        return m_drives.mountPoint(root[0].toUpper());
+    if (!QDir::isAbsolutePath(root))
+        return {};
+    return root;
+}
+
+const MediaFiles::Folder* MediaFiles::folder(const QString& realDir) const
+{
+    const QFileInfo info(realDir);
+    if (!info.isDir())
+        return nullptr;
+    const qint64 stamp = info.lastModified().toMSecsSinceEpoch();
+    Folder& f = m_folders[realDir];
+    if (f.stamp == stamp && stamp != -1)
+        return &f;
+    f = Folder{};
+    f.stamp = stamp;
+    QDirIterator it(realDir, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        f.names << name;
+    }
+    // Where names differ only in case, the first one listed answers a case-insensitive look-up.
+    for (auto n = f.names.crbegin(); n != f.names.crend(); ++n)
+        f.byFoldedName.insert(fold(*n), *n);
+    return &f;
+}
+
+std::optional<QString> MediaFiles::resolveParts(const QString& rootDir, const QStringList& parts) const
+{
+    QString current = rootDir;
+    for (const QString& part : parts) {
+        const QString exact = current + QLatin1Char('/') + part;
+        if (QFileInfo::exists(exact)) {  // the exact spelling wins over any other case
+            current = exact;
+            continue;
+        }
+        const Folder* f = folder(current);
+        if (!f)
+            return std::nullopt;
+        auto hit = f->byFoldedName.constFind(fold(part));
+        if (hit == f->byFoldedName.cend()) {
+            // The folder may have changed within the same clock tick: look once more, fresh.
+            m_folders.remove(current);
+            f = folder(current);
+            if (!f || (hit = f->byFoldedName.constFind(fold(part))) == f->byFoldedName.cend())
+                return std::nullopt;
+        }
+        current = current + QLatin1Char('/') + hit.value();
+    }
+    return current;
+}
+
+std::optional<QString> MediaFiles::resolve(const QString& mediaPath) const
+{
+    const Split s = split(mediaPath);
+    if (!s.valid)
+        return std::nullopt;
+    const QString rootDir = rootFolder(s.root);
+    if (rootDir.isEmpty() || !QFileInfo(rootDir).isDir())
+        return std::nullopt;
+    return resolveParts(rootDir, s.parts);
+}
+
+bool MediaFiles::exists(const QString& mediaPath) const
+{
+    return resolve(mediaPath).has_value();
+}
+
+QStringList MediaFiles::list(const QString& mediaPattern) const
+{
+    const qsizetype cut = mediaPattern.lastIndexOf(QLatin1Char('\\'));
+    if (cut < 0)
+        return {};
+    const QString pattern = mediaPattern.mid(cut + 1);
+    const std::optional<QString> dir = resolve(mediaPattern.left(cut));
+    if (!dir || pattern.isEmpty())
+        return {};
+    m_folders.remove(*dir);  // a listing is always fresh; it also refreshes the cache
+    const Folder* f = folder(*dir);
+    if (!f)
+        return {};
+    QStringList out;
+    for (const QString& name : f->names)
+        if (wildcardMatch(pattern, name) && QFileInfo(*dir + QLatin1Char('/') + name).isFile())
+            out << name;
+    return out;
+}
+
+QString MediaFiles::writablePath(const QString& mediaPath) const
+{
+    const Split s = split(mediaPath);
+    if (!s.valid)
+        return {};
+    const QString rootDir = rootFolder(s.root);
+    if (rootDir.isEmpty())
+        return {};
+    QString current = rootDir;
+    qsizetype i = 0;
+    for (; i < s.parts.size(); ++i) {
+        const std::optional<QString> next = resolveParts(current, {s.parts[i]});
+        if (!next)
+            break;
+        current = *next;
+    }
+    for (; i < s.parts.size(); ++i)
+        current += QLatin1Char('/') + s.parts[i];
+    return current;
+}
+
+void MediaFiles::clearCache() const
+{
+    m_folders.clear();
+}
+
+bool wildcardMatch(const QString& pattern, const QString& name)
+{
+    // Iterative matcher with one back-track point: linear in practice, never recursive.
+    const QString p = fold(pattern);
+    const QString n = fold(name);
+    qsizetype pi = 0, ni = 0, star = -1, mark = 0;
+    while (ni < n.size()) {
+        if (pi < p.size() && (p[pi] == QLatin1Char('?') || p[pi] == n[ni])) {
+            ++pi;
+            ++ni;
+        } else if (pi < p.size() && p[pi] == QLatin1Char('*')) {
+            star = pi++;
+            mark = ni;
+        } else if (star >= 0) {
+            pi = star + 1;
+            ni = ++mark;
+        } else {
+            return false;
+        }
+    }
+    while (pi < p.size() && p[pi] == QLatin1Char('*'))
+        ++pi;
+    return pi == p.size();
+}

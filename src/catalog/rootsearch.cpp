@@ -1,0 +1,42 @@
+#include "catalog/rootsearch.h"
+
+#include "catalog/mediafiles.h"
+#include "catalog/mediaroots.h"
+
+RootSearch::RootSearch(MediaRoots& roots, const MediaFiles& files, ErrorReporter& reporter)
+    : m_roots(roots), m_files(files), m_reporter(reporter)
+{
+}
+
+bool RootSearch::holdsPhotos(const QString& root) const
+{
+    return !m_files.list(root + QStringLiteral("\\zephanes\\*.jpg")).isEmpty();
+}
+
+bool RootSearch::run(const QString& commandLine)
+{
+    if (isSwitch(commandLine)) {
+        m_roots.mediaRoot = m_roots.programFolder;
+        m_roots.photoRoot = m_roots.programFolder;
+        return true;
+    }
+    for (;;) {
+        m_reporter.state().code = QStringLiteral("ER001");
+        m_roots.photoRoot.clear();
+        if (holdsPhotos(m_roots.programFolder))
+            m_roots.photoRoot = m_roots.programFolder;
+        for (const char* letter = kDriveOrder; *letter; ++letter) {
+            const QString root = QString(QLatin1Char(*letter)) + QLatin1Char(':');
+            if (holdsPhotos(root)) {
+                m_roots.mediaRoot = root;
+                if (m_roots.photoRoot.isEmpty())
+                    m_roots.photoRoot = m_roots.mediaRoot;
+                return true;
+            }
+        }
+        if (m_beforeReport)
+            m_beforeReport();
+        if (m_reporter.report() != ErrorReporter::Outcome::Retry)
+            return false;
+    }
+}
