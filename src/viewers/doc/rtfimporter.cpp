@@ -900,6 +900,17 @@ void Reader::ensureTableContext(bool forceTable)
             m_col = 0;
             widenTable(static_cast<int>(m_cellx.size()));
             m_cursor = m_table->cellAt(m_row, 0).firstCursorPosition();
+        } else if (m_col >= m_table->columns()) {
+            // content after the last cell the row defined: a new column, or the last cell when full
+            flush();
+            if (m_table->columns() < m_limits.maxTableColumns && m_tableCells + m_table->rows() <= m_limits.maxTableCells) {
+                widenTable(m_col + 1);
+                m_cursor = m_table->cellAt(m_row, m_col).firstCursorPosition();
+            } else {
+                m_col = m_table->columns() - 1;
+                m_cursor = m_table->cellAt(m_row, m_col).lastCursorPosition();
+                m_cursor.insertText(QStringLiteral("\t"));
+            }
         }
     }
 }
@@ -967,18 +978,9 @@ void Reader::nextCell()
         return;
     }
     m_cursor.setBlockFormat(blockFormat());
-    ++m_col;
-    if (m_col >= m_table->columns()) {
-        if (m_table->columns() < m_limits.maxTableColumns && m_tableCells < m_limits.maxTableCells) {
-            widenTable(m_col + 1);
-        } else {
-            // more cells than the row can hold: the rest share the last cell
-            m_col = m_table->columns() - 1;
-            appendChar(u'\t');
-            return;
-        }
-    }
-    m_cursor = m_table->cellAt(m_row, m_col).firstCursorPosition();
+    ++m_col;  // a cell past the row's last one is made when content arrives for it
+    if (m_col < m_table->columns())
+        m_cursor = m_table->cellAt(m_row, m_col).firstCursorPosition();
 }
 
 void Reader::endRow()
