@@ -1,6 +1,7 @@
 #include "viewers/doc/richtextdocument.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringList>
 #include <QTextBlock>
@@ -102,7 +103,9 @@ std::optional<RtfImportResult> loadRichTextFile(const QString& path, QTextDocume
             *error = file.errorString();
         return std::nullopt;
     }
-    return RtfImporter(limits).import(bytes, document);
+    const RtfImportResult result = RtfImporter(limits).import(bytes, document);
+    document.setMetaInformation(QTextDocument::DocumentTitle, QFileInfo(path).completeBaseName());
+    return result;
 }
 
 QString decodePlainText(const QByteArray& bytes)
