@@ -14,8 +14,10 @@ namespace {
 bool loadOrComplain(const QString& path, QTextDocument& document)
 {
     QString error;
-    if (!QFileInfo(path).isFile()) {
-        std::fprintf(stderr, "zephane-folarium: %s: no such file\n", qPrintable(path));
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        std::fprintf(stderr, "zephane-folarium: %s: %s\n", qPrintable(path),
+                     info.exists() ? "not a file" : "no such file");
         return false;
     }
     if (!loadRichTextFile(path, document, &error)) {
