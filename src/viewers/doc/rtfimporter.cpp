@@ -791,6 +791,9 @@ QTextCharFormat Reader::charFormat(const CharProps& c)
         if (!font->alt.isEmpty())
             families << font->alt;
         f.setFontFamilies(families);
+        // QTextFormat hashes a list of families as a constant, so documents with thousands of fonts would
+        // make every insertion compare against every format; a hashed marker keeps the lookup short.
+        f.setProperty(QTextFormat::UserProperty + 1, int(qHash(font->name)));
     }
     f.setFontPointSize(c.fs / 2.0);
     if (c.b)
