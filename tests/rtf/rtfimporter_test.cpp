@@ -1,5 +1,7 @@
 // The RTF reader on documents written like WordPad and Word 97, feature by feature, and on broken input.
+#include <QBuffer>
 #include <QFile>
+#include <QImage>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -313,6 +315,22 @@ TEST(RtfImporter, PicturesInEveryEncodingAndUnreadableOnesAsPlaceholders)
     EXPECT_EQ(d->result.placeholders, 3);
     EXPECT_EQ(richTextLength(d->doc), 6);  // one character per picture, no hex digits as text
     EXPECT_TRUE(d->text.isEmpty());
+}
+
+TEST(RtfImporter, JpegPictureWithScaleWords)
+{
+    QImage source(6, 4, QImage::Format_RGB32);
+    source.fill(QColor(0, 0, 255));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(source.save(&buffer, "JPEG"));
+    const auto d = import("{\\rtf1{\\pict\\jpegblip\\picw6\\pich4\\picscalex200\\picscaley50 " + jpeg.toHex() + "}}");
+    EXPECT_EQ(d->result.pictures, 1);
+    const QTextCursor pic = d->doc.find(QString(QChar::ObjectReplacementCharacter));
+    ASSERT_FALSE(pic.isNull());
+    EXPECT_DOUBLE_EQ(pic.charFormat().toImageFormat().width(), 12.0);   // no goal size: its own pixels, scaled
+    EXPECT_DOUBLE_EQ(pic.charFormat().toImageFormat().height(), 8.0);   // clamped to the smallest shown size
 }
 
 TEST(RtfImporter, PictureSizeLimitsGivePlaceholders)
