@@ -71,6 +71,15 @@ QByteArray manyFonts(qsizetype bytes)
     return out + "}";
 }
 
+QByteArray longTable(qsizetype bytes)
+{
+    QByteArray out = "{\\rtf1 ";
+    for (int i = 0; out.size() < bytes; ++i)
+        out += "\\trowd\\cellx1500\\cellx3000\\cellx4500\\pard\\intbl " + QByteArray::number(i) +
+               "\\cell Coupe\\cell 1,500\\cell\\row\r\n";
+    return out + "\\pard after\\par}";
+}
+
 using Generator = QByteArray (*)(qsizetype);
 struct Shape {
     const char* name;
@@ -80,7 +89,8 @@ const Shape kShapes[] = {{"wordpad", wordPadDocument},
                          {"deep_nesting", deepNesting},
                          {"many_groups", manyGroups},
                          {"huge_paragraph", hugeParagraph},
-                         {"many_fonts", manyFonts}};
+                         {"many_fonts", manyFonts},
+                         {"long_table", longTable}};
 
 std::size_t tokenize(const QByteArray& bytes)
 {
@@ -141,4 +151,4 @@ static void BM_RtfLinearity(benchmark::State& state)
     state.counters["ratio"] = t2 / t1;
     state.counters["MB/s"] = double(two.size()) / t2 / 1e6;
 }
-BENCHMARK(BM_RtfLinearity)->DenseRange(0, 4)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RtfLinearity)->DenseRange(0, 5)->Iterations(1)->Unit(benchmark::kMillisecond);

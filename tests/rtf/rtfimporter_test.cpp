@@ -300,6 +300,22 @@ TEST(RtfImporter, TablesWithMergedOrExtraCellsAreFlattenedIntoTheGrid)
     EXPECT_TRUE(d->text.contains(QStringLiteral("A\t\tC\n1\t2\t3\t4\nafter")));
 }
 
+TEST(RtfImporter, LongTablesSplitAtTheRowCapWithoutEmptyRows)
+{
+    QByteArray rtf = "{\\rtf1\\trowd\\cellx1000\\cellx2000 ";
+    for (int i = 0; i < 2500; ++i)
+        rtf += "\\intbl " + QByteArray::number(i) + "\\cell x\\cell\\row ";
+    rtf += "\\pard end}";
+    const auto d = import(rtf);
+    std::vector<int> rows;
+    for (QTextFrame* f : d->doc.rootFrame()->childFrames())
+        if (auto* t = qobject_cast<QTextTable*>(f))
+            rows.push_back(t->rows());
+    EXPECT_EQ(rows, (std::vector<int>{1000, 1000, 500}));
+    EXPECT_TRUE(d->text.contains(QStringLiteral("\n999\tx\n")));
+    EXPECT_TRUE(d->text.contains(QStringLiteral("\n2499\tx\nend")));
+}
+
 TEST(RtfImporter, PicturesInEveryEncodingAndUnreadableOnesAsPlaceholders)
 {
     // a 2x1 24-bit DIB in hex, the same DIB as \bin data, a monochrome \wbitmap, a JPEG that is garbage

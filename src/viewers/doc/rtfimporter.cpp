@@ -892,14 +892,19 @@ void Reader::ensureTableContext(bool forceTable)
         } else if (m_rowPending) {
             flush();
             m_rowPending = false;
-            if (m_table->rows() >= m_limits.maxTableRows) {
+            if (m_row + 1 >= m_limits.maxTableRows) {
                 closeTable();
                 openTable();
                 return;
             }
-            m_table->appendRows(1);
+            if (m_row + 1 >= m_table->rows()) {
+                // Every change of the table's rows rebuilds its whole grid, so rows are added in growing
+                // batches and the unused ones removed when the table ends: linear time for long tables.
+                const int more = std::min(m_table->rows(), m_limits.maxTableRows - m_table->rows());
+                m_table->appendRows(std::max(1, more));
+            }
             m_tableCells += m_table->columns();
-            m_row = m_table->rows() - 1;
+            ++m_row;
             m_col = 0;
             widenTable(static_cast<int>(m_cellx.size()));
             m_cursor = m_table->cellAt(m_row, 0).firstCursorPosition();
@@ -965,6 +970,8 @@ void Reader::closeTable()
 {
     if (!m_table)
         return;
+    if (m_table->rows() > m_row + 1)
+        m_table->removeRows(m_row + 1, m_table->rows() - m_row - 1);
     m_cursor = m_table->lastCursorPosition();
     m_cursor.movePosition(QTextCursor::NextBlock);
     m_table = nullptr;
