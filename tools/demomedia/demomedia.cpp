@@ -80,6 +80,14 @@ private:
     QHash<QString, QHash<QString, QString>> m_listings;
 };
 
+bool hasFolderInAnyCase(const QString& dir, const char* name)
+{
+    for (const QString& n : QDir(dir).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (n.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
 QString baseName(const QString& fileName)
 {
     const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
@@ -228,6 +236,10 @@ Result generate(const Options& o)
         result.errors << QStringLiteral("cannot create the target folders");
         return result;
     }
+    // The program spells some folders two ways; the tree uses one spelling of each.
+    for (const char* folder : {"zephanes", "clipart", "RichText", "scripts"})
+        if (!hasFolderInAnyCase(o.mediaDir, folder))
+            QDir(o.mediaDir).mkdir(QLatin1String(folder));
     TreeWriter out(o, result);
     for (const ExpectedFile& f : mediarules::expectedFiles()) {
         if (f.optional)

@@ -121,8 +121,6 @@ void drawCar(QPainter& p, const QRectF& b, const QColor& body, int style)
         shell.moveTo(P(0.02, 0.70));
         shell.cubicTo(P(0.02, 0.50), P(0.10, 0.45), P(0.25, 0.45));
         shell.lineTo(P(0.42, 0.42));
-        shell.lineTo(P(0.48, 0.22));
-        shell.lineTo(P(0.52, 0.42));
         shell.cubicTo(P(0.75, 0.38), P(0.92, 0.45), P(0.98, 0.58));
         shell.lineTo(P(0.98, 0.76));
         shell.lineTo(P(0.02, 0.78));
@@ -174,7 +172,21 @@ void drawCar(QPainter& p, const QRectF& b, const QColor& body, int style)
     glass.lineTo(P(0.64, top + 0.01));
     glass.lineTo(P(0.72, 0.43));
     glass.closeSubpath();
-    if (style % 4 != 0) {
+    if (style % 4 == 0) {
+        // An open roadster: a raked windscreen frame and a driver's head rest.
+        QPainterPath screen;
+        screen.moveTo(P(0.40, 0.43));
+        screen.lineTo(P(0.46, 0.27));
+        screen.lineTo(P(0.49, 0.27));
+        screen.lineTo(P(0.45, 0.42));
+        screen.closeSubpath();
+        p.setBrush(QColor(190, 215, 235, 200));
+        p.setPen(QPen(QColor(230, 230, 235), std::max(1.0, w / 400)));
+        p.drawPath(screen);
+        p.setPen(Qt::NoPen);
+        p.setBrush(body.darker(250));
+        p.drawRoundedRect(QRectF(P(0.55, 0.36), P(0.62, 0.43)), w / 80, w / 80);
+    } else {
         QLinearGradient g(P(0.45, top), P(0.7, 0.45));
         g.setColorAt(0, QColor(200, 225, 245));
         g.setColorAt(1, QColor(60, 80, 110));
@@ -233,14 +245,14 @@ QImage photo(const QString& label, int number, int count, const QString& fileNam
     p.setPen(QPen(QColor(240, 210, 80), std::max(1, H / 120), Qt::DashLine));
     p.drawLine(QPointF(0, H * 0.9), QPointF(W, H * 0.9));
 
-    const double carW = W * (0.62 + 0.08 * (number % 3));
-    const double carX = (W - carW) * (0.2 + 0.3 * (number % 4) / 3.0);
-    drawCar(p, QRectF(carX, H * 0.40, carW, H * 0.36), s.accent, styleFor(label) + (number % 2) * 0);
+    const double carW = W * (0.70 + 0.07 * (number % 3));
+    const double carX = (W - carW) * (0.15 + 0.7 * (number % 4) / 3.0);
+    drawCar(p, QRectF(carX, H * 0.36, carW, H * 0.44), s.accent, styleFor(label));
 
     // The entry label in large type, the photo number in a disc.
     const QString text = label.trimmed();
-    p.setFont(fitted(kSans, text, W * 0.9, H * 0.13, true));
-    shadowText(p, QRectF(0, H * 0.03, W, H * 0.18), Qt::AlignHCenter | Qt::AlignVCenter, text, s.ink, H / 160.0 + 1);
+    p.setFont(fitted(kSans, text, W * 0.92, H * 0.17, true));
+    shadowText(p, QRectF(0, H * 0.03, W, H * 0.22), Qt::AlignHCenter | Qt::AlignVCenter, text, s.ink, H / 160.0 + 1);
 
     const double r = H * 0.11;
     const QPointF c(W - r * 1.35, H - r * 1.35);
@@ -285,15 +297,17 @@ QImage emblem(const QString& text, const QString& place, const QString& key, Siz
     p.setBrush(field);
     p.drawEllipse(c, R * 0.8, R * 0.8);
 
-    // Crossed flags motif: two thin diagonal bars.
-    p.setPen(QPen(QColor(255, 255, 255, 90), std::max(1.0, D / 60.0)));
-    p.drawLine(c + QPointF(-R * 0.5, -R * 0.5), c + QPointF(R * 0.5, R * 0.5));
-    p.drawLine(c + QPointF(R * 0.5, -R * 0.5), c + QPointF(-R * 0.5, R * 0.5));
+    // A chequered-flag band behind the text.
+    const double cell = R * 0.16;
+    for (int i = -5; i < 5; ++i)
+        for (int j = 0; j < 2; ++j)
+            p.fillRect(QRectF(c.x() + i * cell, c.y() - cell + j * cell, cell, cell),
+                       (i + j) % 2 ? QColor(255, 255, 255, 40) : QColor(0, 0, 0, 40));
 
     p.setFont(fitted(kSerif, text, R * 1.4, R * 0.62, true));
     shadowText(p, QRectF(c.x() - R, c.y() - R * 0.45, 2 * R, R * 0.9), Qt::AlignCenter, text, Qt::white, 1.5);
     p.setFont(font(kSans, R * 0.16, true));
-    p.setPen(metal.darker(260));
+    p.setPen(metal.darker(420));
     p.drawText(QRectF(c.x() - R, c.y() + R * 0.62, 2 * R, R * 0.3), Qt::AlignCenter, place);
     p.drawText(QRectF(c.x() - R, c.y() - R * 0.92, 2 * R, R * 0.3), Qt::AlignCenter, QStringLiteral("ZEPHANE"));
     return img;
