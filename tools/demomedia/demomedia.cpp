@@ -67,9 +67,12 @@ private:
         return name;
     }
 
+    // A new folder takes the tree's one spelling of the names the program writes two ways.
     QString childFolder(const QString& dir, const QString& part)
     {
-        const QString child = dir + QLatin1Char('/') + existingName(dir, part);
+        static const QHash<QString, QString> spelling = {
+            {"clipart", "clipart"}, {"richtext", "RichText"}, {"scripts", "scripts"}, {"sszephs", "sszephs"}};
+        const QString child = dir + QLatin1Char('/') + existingName(dir, spelling.value(part.toLower(), part));
         if (!QFileInfo(child).isDir() && !QDir().mkpath(child))
             return {};
         return child;
@@ -79,14 +82,6 @@ private:
     Result& m_result;
     QHash<QString, QHash<QString, QString>> m_listings;
 };
-
-bool hasFolderInAnyCase(const QString& dir, const char* name)
-{
-    for (const QString& n : QDir(dir).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        if (n.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
 
 QString baseName(const QString& fileName)
 {
@@ -236,10 +231,6 @@ Result generate(const Options& o)
         result.errors << QStringLiteral("cannot create the target folders");
         return result;
     }
-    // The program spells some folders two ways; the tree uses one spelling of each.
-    for (const char* folder : {"zephanes", "clipart", "RichText", "scripts"})
-        if (!hasFolderInAnyCase(o.mediaDir, folder))
-            QDir(o.mediaDir).mkdir(QLatin1String(folder));
     TreeWriter out(o, result);
     for (const ExpectedFile& f : mediarules::expectedFiles()) {
         if (f.optional)
