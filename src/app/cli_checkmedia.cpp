@@ -53,7 +53,8 @@ int runCheckMedia(const QStringList& args)
     if (programFolder.isEmpty())
         programFolder = root;
     if (!QFileInfo(programFolder).isDir()) {
-        std::fprintf(stderr, "zephane-folarium: program folder %s is not a folder\n", qPrintable(programFolder));
+        std::fprintf(stderr, "zephane-folarium: program folder %s is not a folder\n",
+                     qPrintable(programFolder));
         return 2;
     }
 
@@ -67,6 +68,7 @@ int runCheckMedia(const QStringList& args)
 }
 
 const CliCommand checkMediaCommand(QStringLiteral("--check-media"),
-                                   QStringLiteral("--check-media ROOT [--program-folder DIR]"), runCheckMedia);
+                                   QStringLiteral("--check-media ROOT [--program-folder DIR]"),
+                                   runCheckMedia);
 
 }  // namespace

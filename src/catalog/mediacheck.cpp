@@ -32,7 +32,8 @@ QString statusWord(MediaCheckReport::Status status)
 // people collection whose caption box moves with the photo number.
 bool readsPhotoCaptions(const QString& entryText)
 {
-    return mediarules::statisticsArePhotoText(entryText) || entryText == QLatin1String("Top Ten Zephane People ");
+    return mediarules::statisticsArePhotoText(entryText) ||
+           entryText == QLatin1String("Top Ten Zephane People ");
 }
 
 }  // namespace
@@ -66,7 +67,8 @@ MediaCheckReport checkMedia(const MediaFiles& files, const QString& mediaRoot, c
         const QString root = f.path.root == Root::Program ? programFolder : mediaRoot;
         MediaCheckReport::Status status = MediaCheckReport::Status::Ok;
         if (!files.exists(f.path.in(root)))
-            status = f.optional ? MediaCheckReport::Status::OptionalMissing : MediaCheckReport::Status::Missing;
+            status =
+                f.optional ? MediaCheckReport::Status::OptionalMissing : MediaCheckReport::Status::Missing;
         switch (status) {
         case MediaCheckReport::Status::Ok: ++report.ok; break;
         case MediaCheckReport::Status::Missing: ++report.missing; break;

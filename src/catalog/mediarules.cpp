@@ -117,7 +117,7 @@ bool isOneOf(const QString& label, std::initializer_list<const char*> labels)
 
 }  // namespace
 
-// MediaPath ---------------------------------------------------------------------------------------------------
+// MediaPath -------------------------------------------------------------------------------------------------
 
 QString MediaPath::in(const MediaRoots& roots) const
 {
@@ -143,7 +143,7 @@ bool MediaPath::sameFile(const MediaPath& other) const
     return root == other.root && relative().compare(other.relative(), Qt::CaseInsensitive) == 0;
 }
 
-// Photos ------------------------------------------------------------------------------------------------------
+// Photos ----------------------------------------------------------------------------------------------------
 
 MediaPath photoPattern(Root root)
 {
@@ -162,7 +162,7 @@ MediaPath clipArtSlidePattern()
     return media(folder::kClipArtSlides, QStringLiteral("*.jpg"));
 }
 
-// Entry documents ---------------------------------------------------------------------------------------------
+// Entry documents -------------------------------------------------------------------------------------------
 
 std::optional<MediaPath> entryDocument(DocKind kind, const QString& entryText)
 {
@@ -196,7 +196,8 @@ bool statisticsArePhotoText(const QString& entryText)
 
 MediaPath nostalgiaDocument(const QString& entryText)
 {
-    return media(folder::kRichTextLower, QStringLiteral("nostalgia") + yy(entryText) + QStringLiteral(".rtf"));
+    return media(folder::kRichTextLower,
+                 QStringLiteral("nostalgia") + yy(entryText) + QStringLiteral(".rtf"));
 }
 
 MediaPath introDocument()
@@ -204,7 +205,7 @@ MediaPath introDocument()
     return media(folder::kRichTextLower, QStringLiteral("intro.rtf"));
 }
 
-// Emblems, scripts, clip art ----------------------------------------------------------------------------------
+// Emblems, scripts, clip art --------------------------------------------------------------------------------
 
 MediaPath noseEmblem(const QString& e)
 {
@@ -310,7 +311,7 @@ bool isEmblemPlaceholder(const MediaPath& path)
            || path.name.compare(QLatin1String("norear.jpg"), Qt::CaseInsensitive) == 0;
 }
 
-// Advertisements ----------------------------------------------------------------------------------------------
+// Advertisements --------------------------------------------------------------------------------------------
 
 bool isUnadvertisedYear(const QString& entryText)
 {
@@ -342,8 +343,8 @@ std::optional<MediaPath> advertisement(const QString& e)
 
 bool hasLandscapeAdvertisement(const QString& e)
 {
-    return isOneOf(e, {"1990-1995 ZR-1 ", "1970", "1982", "1984", "1985", "1987", "1989", "1990", "1991", "1993",
-                       "1994", "1995", "1997", "1998"});
+    return isOneOf(e, {"1990-1995 ZR-1 ", "1970", "1982", "1984", "1985", "1987", "1989", "1990", "1991",
+                       "1993", "1994", "1995", "1997", "1998"});
 }
 
 }  // namespace mediarules

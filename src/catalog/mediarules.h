@@ -64,7 +64,8 @@ inline const QString kSaverSelection = QStringLiteral("\\sszephs\\");
 }  // namespace folder
 
 // Photos and photo captions -------------------------------------------------------------------------------
-// "\zephanes\*.jpg" under the given root (Photo for the index, Media for the copy source, Program for the copy).
+// "\zephanes\*.jpg" under the given root (Photo for the index, Media for the copy source, Program for the
+// copy).
 MediaPath photoPattern(Root root = Root::Photo);
 // The caption text of a collection photo: "\richtext\" + the photo's name without its extension + ".rtf"
 // (for 53ABC.JPG: 53ABC.rtf). The statistics button spells the folder "\richtext\", the photo stepping
@@ -81,7 +82,8 @@ enum class DocKind { Description, Statistics, Options, Colors };
 // "\richtext\intro.rtf" and the other kinds open nothing. Statistics of a photo-text collection is the
 // current photo's caption (photoCaption), so nothing is returned for it here.
 std::optional<MediaPath> entryDocument(DocKind kind, const QString& entryText);
-// True when entryDocument took the year rule (for a label that is no year that name as a rule does not exist).
+// True when entryDocument took the year rule (for a label that is no year that name as a rule does not
+// exist).
 bool usesYearRule(DocKind kind, const QString& entryText);
 // The collections whose statistics button shows the caption text of the photo on display.
 bool statisticsArePhotoText(const QString& entryText);

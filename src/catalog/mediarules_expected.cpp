@@ -109,7 +109,8 @@ void addCollection(Collector& c, const QString& text)
 {
     using catalogue::ContentButton;
     const catalogue::Availability on = catalogue::baseAvailability(text);
-    const ContentButton docButtons[] = {catalogue::Desc, catalogue::Stats, catalogue::Options, catalogue::Colors};
+    const ContentButton docButtons[] = {catalogue::Desc, catalogue::Stats, catalogue::Options,
+                                        catalogue::Colors};
     for (int k = 0; k < 4; ++k) {
         const bool accidental = usesYearRule(kDocKinds[k], text);
         if (!accidental || on.enabled[docButtons[k]])

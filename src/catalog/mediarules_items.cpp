@@ -1,4 +1,5 @@
-// Fixed item tables: illustrated series, slide show, document library, sounds, movies, screen saver, printing.
+// Fixed item tables: illustrated series, slide show, document library, sounds, movies, screen saver,
+// printing.
 #include "catalog/mediarules.h"
 
 namespace mediarules {
@@ -17,13 +18,13 @@ MediaPath program(const QString& folderName, const QString& name)
 
 }  // namespace
 
-// Illustrated series ------------------------------------------------------------------------------------------
+// Illustrated series ----------------------------------------------------------------------------------------
 
 MediaPath seriesPicture(int index)
 {
     const QString number = QString::number(index);
-    return media(folder::kOverSize,
-                 (index <= 9 ? QStringLiteral("st00") : QStringLiteral("st0")) + number + QStringLiteral(".jpg"));
+    return media(folder::kOverSize, (index <= 9 ? QStringLiteral("st00") : QStringLiteral("st0")) + number +
+                                        QStringLiteral(".jpg"));
 }
 
 QString seriesTitle(int index)
@@ -66,7 +67,7 @@ MediaPath seriesText()
     return media(folder::kRichText, QStringLiteral("ostrand.rtf"));
 }
 
-// Slide show --------------------------------------------------------------------------------------------------
+// Slide show ------------------------------------------------------------------------------------------------
 
 MediaPath slideModeTitle(SlideMode mode)
 {
@@ -128,7 +129,7 @@ EmblemSlide emblemSlide(int number)
     return s;
 }
 
-// Document library --------------------------------------------------------------------------------------------
+// Document library ------------------------------------------------------------------------------------------
 
 const std::vector<LibraryDocument>& libraryDocuments()
 {
@@ -148,8 +149,8 @@ const std::vector<LibraryDocument>& libraryDocuments()
             const char* code;
         };
         const Row table[] = {
-            {"mnuADs", 0, "Zephane &Advertising Checklist", R, "ZephaneAds.rtf", "Zephane Advertising Checklist ", D,
-             "ER004"},
+            {"mnuADs", 0, "Zephane &Advertising Checklist", R, "ZephaneAds.rtf",
+             "Zephane Advertising Checklist ", D, "ER004"},
             {"mnuBooks", 0, "Zephane &Books", R, "books.rtf", "Books", D, "ER004"},
             {"mnuCatalogs", 0, "Zephane &Catalogs", r, "catalogs.rtf", "Catalogs", D, "ER005"},
             {"mnuEngines", 0, "Zephane &Engines", R, "ENGINES.rtf", "Zephane Engines", D, "ER006"},
@@ -160,8 +161,8 @@ const std::vector<LibraryDocument>& libraryDocuments()
             {"mnuArticles", 3, "&Long Live the King!", r, "theking.rtf", "Long Live the King", V, "ER008"},
             {"mnuArticles", 4, "&Save the Wave", r, "savewave.rtf", "Save the Wave", V, "ER008"},
             {"mnuArticles", 5, "&The Ten second Trip", r, "10second.rtf", "The Ten Second Trip", V, "ER008"},
-            {"mnuArticles", 6, "The &Moment", r, "moment.rtf", "Sometimes You Just Get Caught Up In The Moment", V,
-             "ER008"},
+            {"mnuArticles", 6, "The &Moment", r, "moment.rtf",
+             "Sometimes You Just Get Caught Up In The Moment", V, "ER008"},
             {"mnuTazura1", 0, "&Shark Quarterly Interview with Ledric Tazura", r, "Tazura.rtf",
              "Shark Quarterly Interview with Ledric Tazura", V, "ER008"},
             {"mnuMag", 1, "Zephane &Capers", r, "magcaprs.rtf", "Magazines", D, "ER008"},
@@ -178,7 +179,8 @@ const std::vector<LibraryDocument>& libraryDocuments()
             {"mnuMag", 12, "Zeph V&ues", r, "magVues.rtf", "Magazines", D, "ER008"},
             {"mnuMag", 13, "&Y-Car On-Line", r, "magycar.rtf", "Magazines", D, "ER008"},
             {"mnuGlossary", 0, "Zephane &Glossary", r, "glossary.rtf", "Zephane Glossary", D, "ER051"},
-            {"MnuIDZeph", 0, "Zephane &Identification Guide", R, "idzeph.rtf", "Identification Guide", D, "ER050"},
+            {"MnuIDZeph", 0, "Zephane &Identification Guide", R, "idzeph.rtf", "Identification Guide", D,
+             "ER050"},
             {"mnuTimeLine", 0, "Zephane &Timeline", r, "timeline.rtf", "Zephane Timeline", D, "ER043"},
             {"mnuWhatsNew", 0, "&What's New", r, "whatsnew.rtf", "What's New", V, "ER056"},
             {"mnuNotice", 0, "&Notice", r, "notice.rtf", "Notice", V, "ER025"},
@@ -188,8 +190,9 @@ const std::vector<LibraryDocument>& libraryDocuments()
         std::vector<LibraryDocument> out;
         for (const Row& t : table)
             out.push_back({QLatin1String(t.control), t.index, QString::fromLatin1(t.menu),
-                           media(t.dir, QLatin1String(t.file)), kDocumentTitlePrefix + QString::fromLatin1(t.caption),
-                           t.kind, QLatin1String(t.code)});
+                           media(t.dir, QLatin1String(t.file)),
+                           kDocumentTitlePrefix + QString::fromLatin1(t.caption), t.kind,
+                           QLatin1String(t.code)});
         return out;
     }();
     return rows;
@@ -203,7 +206,7 @@ const LibraryDocument* libraryDocument(const QString& control, int index)
     return nullptr;
 }
 
-// Sounds and movies -------------------------------------------------------------------------------------------
+// Sounds and movies -----------------------------------------------------------------------------------------
 
 const std::vector<SoundEffect>& soundEffects()
 {
@@ -275,7 +278,7 @@ MediaPath videoInstaller()
     return media(folder::kIndeoVideo, QStringLiteral("iv5play.exe"));
 }
 
-// Screen saver ------------------------------------------------------------------------------------------------
+// Screen saver ----------------------------------------------------------------------------------------------
 
 MediaPath screenSaverHelp()
 {
@@ -297,7 +300,7 @@ MediaPath saverSelection(const QString& photoName)
     return program(folder::kSaverSelection, photoName);
 }
 
-// Printing ----------------------------------------------------------------------------------------------------
+// Printing --------------------------------------------------------------------------------------------------
 
 const std::array<CoverPicture, 4>& bookletCover()
 {

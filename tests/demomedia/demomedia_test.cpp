@@ -173,7 +173,8 @@ TEST(DemoMediaFullSize, SameBytesOnEveryRun)
         o.programDir = where;
         o.photos = false;
         o.include = [](const mediarules::ExpectedFile& f) {
-            return names(f, {"53desc.rtf", "emb00s.jpg", "carhorns.wav", "c12.avi", "st009.jpg", "passby.wav"});
+            return names(f,
+                         {"53desc.rtf", "emb00s.jpg", "carhorns.wav", "c12.avi", "st009.jpg", "passby.wav"});
         };
         return demomedia::generate(o);
     };

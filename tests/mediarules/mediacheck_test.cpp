@@ -33,7 +33,8 @@ TEST_F(Check, EmptyTreeMissesEveryRequiredFileAndEveryPhoto)
     EXPECT_TRUE(text.contains("missing media richtext/nostalgia56.rtf"));
     EXPECT_TRUE(text.contains("no-photo Miscellany "));
     EXPECT_TRUE(text.contains("no-photo 2000"));
-    EXPECT_EQ(text.last(), QStringLiteral("0 ok, %1 missing, %2 optional-missing").arg(r.missing).arg(r.optionalMissing));
+    EXPECT_EQ(text.last(),
+              QStringLiteral("0 ok, %1 missing, %2 optional-missing").arg(r.missing).arg(r.optionalMissing));
 }
 
 TEST_F(Check, FindsFilesWhateverTheirCaseAndReadsPhotoCaptions)

@@ -58,7 +58,8 @@ TEST(EntryDocuments, FixedCollectionRowsAndPhotoText)
 {
     EXPECT_EQ(rel(entryDocument(DocKind::Description, "Race Cars ")),
               rel(entryDocument(DocKind::Description, "Prototypes ")));
-    EXPECT_EQ(rel(entryDocument(DocKind::Description, "Franklin Mint Fuel Injected Engine ")), "\\richtext\\franklin.rtf");
+    EXPECT_EQ(rel(entryDocument(DocKind::Description, "Franklin Mint Fuel Injected Engine ")),
+              "\\richtext\\franklin.rtf");
     EXPECT_EQ(rel(entryDocument(DocKind::Statistics, "Pembry Cars ")), "\\richtext\\pembryfeatures.rtf");
     EXPECT_EQ(rel(entryDocument(DocKind::Options, "Kavell Automotive Concepts ")), "\\richtext\\gsOPTS.rtf");
     EXPECT_EQ(rel(entryDocument(DocKind::Colors, "1990-1995 ZR-1 ")), "\\richtext\\zrcolors.rtf");
@@ -167,7 +168,8 @@ TEST(FixedItems, SeriesLibrarySoundsMoviesAndPrinting)
     ASSERT_TRUE(movie(7));
     EXPECT_EQ(movie(7)->windowCaption, "Brenmore C12");
     EXPECT_FALSE(movie(5));
-    EXPECT_EQ(movieFile(*movie(1), Root::Program).in(QStringLiteral("/opt/zf")), "/opt/zf\\movies\\63com.avi");
+    EXPECT_EQ(movieFile(*movie(1), Root::Program).in(QStringLiteral("/opt/zf")),
+              "/opt/zf\\movies\\63com.avi");
     EXPECT_EQ(rel(videoInstaller()), "\\IndeoVideo\\iv5play.exe");
 
     EXPECT_EQ(rel(bookletDetails(100)), "\\RichText\\A0.rtf");
@@ -214,8 +216,8 @@ TEST(Enumeration, EveryFileOnceWithOwnersAndNormalAbsences)
     // The unadvertised years have no file at all.
     EXPECT_FALSE(expected("ads/76dnzp00.jpg"));
     EXPECT_FALSE(expected("ads/96dnzp00.jpg"));
-    // A name the general rule forms from a collection's letters is only asked for where its button is offered,
-    // and its absence is normal.
+    // A name the general rule forms from a collection's letters is only asked for where its button is
+    // offered, and its absence is normal.
     ASSERT_TRUE(expected("RichText/phOPTS.rtf"));
     EXPECT_TRUE(expected("RichText/phOPTS.rtf")->optional);
     EXPECT_FALSE(expected("richtext/phstats.rtf"));  // the coin's Statistics button is never offered

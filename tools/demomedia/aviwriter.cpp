@@ -68,8 +68,9 @@ QByteArray write(const Movie& m)
     std::size_t audioPos = 0;
     for (int i = 0; i < frames; ++i) {
         if (hasAudio) {
-            const std::size_t end = i == frames - 1 ? m.audio.size()
-                                                    : std::min(m.audio.size(), audioPos + std::size_t(samplesPerFrame));
+            const std::size_t end = i == frames - 1
+                                        ? m.audio.size()
+                                        : std::min(m.audio.size(), audioPos + std::size_t(samplesPerFrame));
             QByteArray pcm;
             for (std::size_t s = audioPos; s < end; ++s) {
                 char b[2];

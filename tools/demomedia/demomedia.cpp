@@ -47,7 +47,8 @@ public:
             return;
         }
         if (executable)
-            f.setPermissions(f.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther);
+            f.setPermissions(f.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
+                             QFileDevice::ExeOther);
         ++m_result.files;
         m_result.bytes += bytes.size();
     }
@@ -58,7 +59,8 @@ private:
     {
         QHash<QString, QString>& names = m_listings[dir];
         if (names.isEmpty())
-            for (const QString& n : QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+            for (const QString& n :
+                 QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
                 names.insert(n.toCaseFolded(), n);
         const QString found = names.value(name.toCaseFolded());
         if (!found.isEmpty())
@@ -72,7 +74,8 @@ private:
     {
         static const QHash<QString, QString> spelling = {
             {"clipart", "clipart"}, {"richtext", "RichText"}, {"scripts", "scripts"}, {"sszephs", "sszephs"}};
-        const QString child = dir + QLatin1Char('/') + existingName(dir, spelling.value(part.toLower(), part));
+        const QString child =
+            dir + QLatin1Char('/') + existingName(dir, spelling.value(part.toLower(), part));
         if (!QFileInfo(child).isDir() && !QDir().mkpath(child))
             return {};
         return child;
@@ -172,8 +175,9 @@ QByteArray content(const ExpectedFile& f, const Options& o)
         return pictures::jpeg(pictures::seriesPicture(index, mediarules::seriesTitle(index), size), 85);
     }
     case Kind::SlideTitle:
-        return pictures::jpeg(pictures::titlePicture(f.owner == QLatin1String("ClipArt") ? "Clip Art" : f.owner,
-                                                     "The Zephane Folarium 2000 Slide Show", name, size));
+        return pictures::jpeg(
+            pictures::titlePicture(f.owner == QLatin1String("ClipArt") ? "Clip Art" : f.owner,
+                                   "The Zephane Folarium 2000 Slide Show", name, size));
     case Kind::CoverPicture:
         if (name.startsWith(QLatin1String("logo")))
             return pictures::jpeg(pictures::logoPicture("The Zephane Folarium 2000", size));
@@ -262,7 +266,8 @@ Result generate(const Options& o)
     if (result.errors.isEmpty() && !o.include) {
         QFile stamp(o.mediaDir + QLatin1Char('/') + kStampName);
         if (stamp.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            stamp.write((kVersion + (o.draft ? QStringLiteral(" draft") : QString()) + QLatin1Char('\n')).toUtf8());
+            stamp.write(
+                (kVersion + (o.draft ? QStringLiteral(" draft") : QString()) + QLatin1Char('\n')).toUtf8());
     }
     return result;
 }

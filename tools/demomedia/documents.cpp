@@ -62,11 +62,13 @@ void storyParagraphs(RtfWriter& w, const Facts& f, int count)
         "Dealers took orders for the *%1* before the first cars had left the assembly line.",
     };
     const QStringList middles = {
-        "Under the long hood sat a ^%2 cubic inch^ engine rated at %3 horsepower, enough to reach sixty miles "
+        "Under the long hood sat a ^%2 cubic inch^ engine rated at %3 horsepower, enough to reach sixty "
+        "miles "
         "an hour in about %4 seconds.",
         "The engineers fitted a ^%2 cubic inch^ engine that made %3 horsepower and pushed the car to a top "
         "speed near %5 miles an hour.",
-        "Its ^%2 cubic inch^ engine, good for %3 horsepower, was smooth in traffic and tireless on the open road.",
+        "Its ^%2 cubic inch^ engine, good for %3 horsepower, was smooth in traffic and tireless on the open "
+        "road.",
     };
     const QStringList closings = {
         "_Road testers_ praised the steering and the brakes, and grumbled only about the luggage space.",
@@ -118,7 +120,8 @@ QByteArray statistics(const QString& owner, const QString& heading)
              {"Production", QString::number(f.built)},
              {"Base price", QStringLiteral("$%1").arg(f.price)}},
             {3000, 4200});
-    w.paragraph(QStringLiteral("_Figures are those published at the time; production counts include export cars._"));
+    w.paragraph(
+        QStringLiteral("_Figures are those published at the time; production counts include export cars._"));
     return w.finish();
 }
 
@@ -128,14 +131,16 @@ QByteArray options(const QString& owner)
     const quint32 h = fnv(owner);
     RtfWriter w;
     w.title(f.name + QStringLiteral(" Options"));
-    const QStringList all = {"Power brakes", "Power windows", "AM/FM radio", "Removable hardtop",
-                             "Positraction rear axle", "Heavy-duty suspension", "Side exhaust", "Leather seats",
-                             "Tilt-telescope steering", "Air conditioning", "Fuel injection", "Aluminium wheels"};
+    const QStringList all = {"Power brakes",      "Power windows",          "AM/FM radio",
+                             "Removable hardtop", "Positraction rear axle", "Heavy-duty suspension",
+                             "Side exhaust",      "Leather seats",          "Tilt-telescope steering",
+                             "Air conditioning",  "Fuel injection",         "Aluminium wheels"};
     QList<QStringList> rows = {{"Code", "Option", "Price", "Installed"}};
     for (int i = 0; i < 7; ++i) {
         const int k = int(((h >> i) + quint32(i) * 5) % quint32(all.size()));
         rows << QStringList{QStringLiteral("RPO %1").arg(100 + (h >> (i * 2)) % 800), all[k],
-                            QStringLiteral("$%1").arg(20 + (h >> i) % 400), QString::number(50 + (h >> (i + 3)) % 9000)};
+                            QStringLiteral("$%1").arg(20 + (h >> i) % 400),
+                            QString::number(50 + (h >> (i + 3)) % 9000)};
     }
     w.table(rows, {1500, 3600, 1400, 1600});
     w.heading(QStringLiteral("Worth looking for"));
@@ -149,18 +154,20 @@ QByteArray colors(const QString& owner)
     const quint32 h = fnv(owner);
     RtfWriter w;
     w.title(owner.trimmed() + QStringLiteral(" Colors"));
-    w.paragraph(QStringLiteral("Exterior colours offered this year, with the number of cars painted in each:"));
+    w.paragraph(
+        QStringLiteral("Exterior colours offered this year, with the number of cars painted in each:"));
     const struct {
         const char* name;
         int r, g, b;
-    } paints[] = {{"Polo White", 235, 235, 228}, {"Venetian Red", 170, 20, 30}, {"Cascade Green", 60, 130, 90},
-                  {"Nassau Blue", 40, 80, 160},  {"Ermine White", 245, 245, 240}, {"Roman Red", 190, 30, 40},
-                  {"Sunfire Yellow", 240, 200, 40}, {"Tuxedo Black", 20, 20, 20}, {"Silver Pearl", 180, 185, 195},
-                  {"Marina Blue", 30, 110, 190}};
+    } paints[] = {{"Polo White", 235, 235, 228},    {"Venetian Red", 170, 20, 30},
+                  {"Cascade Green", 60, 130, 90},   {"Nassau Blue", 40, 80, 160},
+                  {"Ermine White", 245, 245, 240},  {"Roman Red", 190, 30, 40},
+                  {"Sunfire Yellow", 240, 200, 40}, {"Tuxedo Black", 20, 20, 20},
+                  {"Silver Pearl", 180, 185, 195},  {"Marina Blue", 30, 110, 190}};
     for (int i = 0; i < 5; ++i) {
         const auto& c = paints[(h >> (i * 3)) % 10];
-        w.colouredLine(QStringLiteral("%1 (%2 cars)").arg(QLatin1String(c.name)).arg(200 + (h >> i) % 5000), c.r, c.g,
-                       c.b);
+        w.colouredLine(QStringLiteral("%1 (%2 cars)").arg(QLatin1String(c.name)).arg(200 + (h >> i) % 5000),
+                       c.r, c.g, c.b);
     }
     w.heading(QStringLiteral("Interiors"));
     w.bullets({QStringLiteral("Black vinyl"), QStringLiteral("Red leather"), QStringLiteral("_Saddle_ tan")});
@@ -172,13 +179,15 @@ QByteArray nostalgia(const QString& owner)
     RtfWriter w;
     w.title(QStringLiteral("Nostalgia ") + owner.trimmed());
     w.heading(QStringLiteral("The year in the rear-view mirror"));
+    w.paragraph(QStringLiteral("Gasoline cost about *twenty-two cents* a gallon, drive-in theatres were full "
+                               "every Saturday night, and "
+                               "the radio played a new kind of music that parents did not care for."));
     w.paragraph(QStringLiteral(
-        "Gasoline cost about *twenty-two cents* a gallon, drive-in theatres were full every Saturday night, and "
-        "the radio played a new kind of music that parents did not care for."));
-    w.paragraph(QStringLiteral(
-        "A young engineer named in the factory records only as _L. T._ fitted a prototype with a larger engine and "
+        "A young engineer named in the factory records only as _L. T._ fitted a prototype with a larger "
+        "engine and "
         "took it up the hill climb himself. The ^1956^ car that came of it changed the marque for good."));
-    w.bullets({QStringLiteral("First V8 in the line"), QStringLiteral("Roll-up windows replace side curtains"),
+    w.bullets({QStringLiteral("First V8 in the line"),
+               QStringLiteral("Roll-up windows replace side curtains"),
                QStringLiteral("A first win at a national sports car race")});
     return w.finish();
 }
@@ -200,7 +209,8 @@ QByteArray longDocument(const QString& title, const QString& owner)
                  {QString::number(1956 + page * 9), "Racing success at Sebring"},
                  {QString::number(1959 + page * 9), "Record production"}},
                 {1800, 5400});
-        w.bullets({QStringLiteral("*Read more* in the Zephane Books list"), QStringLiteral("_See also_ the Timeline")});
+        w.bullets({QStringLiteral("*Read more* in the Zephane Books list"),
+                   QStringLiteral("_See also_ the Timeline")});
     }
     return w.finish();
 }
@@ -214,7 +224,8 @@ QByteArray timeline()
         if (y == 1983)
             continue;
         const Facts f = factsFor(QString::number(y));
-        rows << QStringList{QString::number(y), QStringLiteral("%1 hp, %2 built").arg(f.horsepower).arg(f.built)};
+        rows << QStringList{QString::number(y),
+                            QStringLiteral("%1 hp, %2 built").arg(f.horsepower).arg(f.built)};
         if (rows.size() == 17) {
             w.table(rows, {1800, 5400});
             w.pageBreak();
@@ -229,8 +240,9 @@ QByteArray helpText(const QString& title)
 {
     RtfWriter w;
     w.title(title);
-    w.paragraph(QStringLiteral("Choose *All Photos* to let the screen saver show every photograph, or *Selected "
-                               "Photos* to show only those you added with the photo list."));
+    w.paragraph(
+        QStringLiteral("Choose *All Photos* to let the screen saver show every photograph, or *Selected "
+                       "Photos* to show only those you added with the photo list."));
     w.bullets({QStringLiteral("Pick the delay between photos with the arrows"),
                QStringLiteral("Press _Install_ to copy the screen saver and write its settings"),
                QStringLiteral("Then choose ^Zephane2000^ in your desktop's screen-saver settings")});

@@ -53,7 +53,8 @@ QFont fitted(const QString& family, const QString& text, double width, double ma
 }
 
 // Text with a soft drop shadow.
-void shadowText(QPainter& p, const QRectF& r, int flags, const QString& text, const QColor& ink, double offset)
+void shadowText(QPainter& p, const QRectF& r, int flags, const QString& text, const QColor& ink,
+                double offset)
 {
     p.setPen(QColor(0, 0, 0, 110));
     p.drawText(r.translated(offset, offset), flags, text);
@@ -252,7 +253,8 @@ QImage photo(const QString& label, int number, int count, const QString& fileNam
     // The entry label in large type, the photo number in a disc.
     const QString text = label.trimmed();
     p.setFont(fitted(kSans, text, W * 0.92, H * 0.17, true));
-    shadowText(p, QRectF(0, H * 0.03, W, H * 0.22), Qt::AlignHCenter | Qt::AlignVCenter, text, s.ink, H / 160.0 + 1);
+    shadowText(p, QRectF(0, H * 0.03, W, H * 0.22), Qt::AlignHCenter | Qt::AlignVCenter, text, s.ink,
+               H / 160.0 + 1);
 
     const double r = H * 0.11;
     const QPointF c(W - r * 1.35, H - r * 1.35);
@@ -265,7 +267,8 @@ QImage photo(const QString& label, int number, int count, const QString& fileNam
 
     p.setFont(font(kSans, H * 0.035, false));
     shadowText(p, QRectF(W * 0.03, H * 0.92, W * 0.6, H * 0.07), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("%1   photo %2 of %3").arg(fileName).arg(number).arg(count), QColor(230, 230, 235), 1);
+               QStringLiteral("%1   photo %2 of %3").arg(fileName).arg(number).arg(count),
+               QColor(230, 230, 235), 1);
     return img;
 }
 
@@ -309,7 +312,8 @@ QImage emblem(const QString& text, const QString& place, const QString& key, Siz
     p.setFont(font(kSans, R * 0.16, true));
     p.setPen(metal.darker(420));
     p.drawText(QRectF(c.x() - R, c.y() + R * 0.62, 2 * R, R * 0.3), Qt::AlignCenter, place);
-    p.drawText(QRectF(c.x() - R, c.y() - R * 0.92, 2 * R, R * 0.3), Qt::AlignCenter, QStringLiteral("ZEPHANE"));
+    p.drawText(QRectF(c.x() - R, c.y() - R * 0.92, 2 * R, R * 0.3), Qt::AlignCenter,
+               QStringLiteral("ZEPHANE"));
     return img;
 }
 
@@ -475,7 +479,8 @@ QImage seriesPicture(int index, const QString& title, Size size)
     road.setColorAt(0, QColor(90, 88, 92));
     road.setColorAt(1, QColor(35, 34, 38));
     p.fillRect(QRectF(0, H * 0.66, W, H * 0.34), road);
-    drawCar(p, QRectF(W * 0.18, H * 0.38, W * 0.64, H * 0.42), s.accent, index <= 9 ? 0 : (index <= 17 ? 1 : 2));
+    drawCar(p, QRectF(W * 0.18, H * 0.38, W * 0.64, H * 0.42), s.accent,
+            index <= 9 ? 0 : (index <= 17 ? 1 : 2));
 
     p.setPen(QPen(QColor(245, 238, 220), H / 40.0));
     p.setBrush(Qt::NoBrush);

@@ -8,8 +8,8 @@
 class QPainter;
 class QRectF;
 
-// The demo tree's pictures: gradients, a drawn car, and the entry's label in large type. Every picture depends
-// only on its arguments, so the JPEG bytes are the same on every run.
+// The demo tree's pictures: gradients, a drawn car, and the entry's label in large type. Every picture
+// depends only on its arguments, so the JPEG bytes are the same on every run.
 namespace pictures {
 
 struct Scheme {

@@ -114,8 +114,8 @@ void RtfWriter::colouredLine(const QString& text, int red, int green, int blue)
     m_extraColours << "\\red" + QByteArray::number(red) + "\\green" + QByteArray::number(green) + "\\blue"
                           + QByteArray::number(blue) + ";";
     const int index = 6 + int(m_extraColours.size());
-    m_body += "\\pard\\sa80\\f1\\fs26\\b\\cf" + QByteArray::number(index) + " \\'95\\'95\\'95 \\cf1 " + escape(text)
-              + "\\b0\\f0\\fs24\\par\n";
+    m_body += "\\pard\\sa80\\f1\\fs26\\b\\cf" + QByteArray::number(index) + " \\'95\\'95\\'95 \\cf1 " +
+              escape(text) + "\\b0\\f0\\fs24\\par\n";
 }
 
 void RtfWriter::pageBreak()

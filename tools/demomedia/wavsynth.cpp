@@ -108,7 +108,8 @@ std::vector<int16_t> render(const Recipe& r, double secondsScale)
         case Voice::Traffic: {
             // Rumble plus horns of three cars at different times.
             s = 0.35 * lp2(noise.next() * 2.0);
-            const double horns[3][3] = {{0.2, 0.5, r.pitch}, {0.9, 1.2, r.pitch2}, {1.6, 2.1, r.pitch * 1.26}};
+            const double horns[3][3] = {
+                {0.2, 0.5, r.pitch}, {0.9, 1.2, r.pitch2}, {1.6, 2.1, r.pitch * 1.26}};
             for (const auto& h : horns)
                 if (t > h[0] && t < h[1])
                     s += 0.22 * std::sin(kTwoPi * h[2] * t) + 0.12 * std::sin(kTwoPi * h[2] * 2.01 * t);
@@ -144,7 +145,8 @@ std::vector<int16_t> render(const Recipe& r, double secondsScale)
         case Voice::Screech: {
             // Tyre squeal (a wavering tone in noise), then the engine pulling away.
             phase2 += (r.pitch2 + 80 * std::sin(kTwoPi * 7 * t)) / kSampleRate;
-            const double squeal = (0.35 * std::sin(kTwoPi * phase2) + 0.25 * noise.next()) * std::max(0.0, 1 - u * 1.6);
+            const double squeal =
+                (0.35 * std::sin(kTwoPi * phase2) + 0.25 * noise.next()) * std::max(0.0, 1 - u * 1.6);
             const double rate = r.pitch * (1 + 2.5 * u);
             s = squeal + 0.6 * engineSample(phase, rate, noise, lp, 0.3) * envelope(t, total, 0.05, 0.4);
             break;
