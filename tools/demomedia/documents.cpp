@@ -165,7 +165,7 @@ QByteArray colors(const QString& owner)
                   {"Sunfire Yellow", 240, 200, 40}, {"Tuxedo Black", 20, 20, 20},
                   {"Silver Pearl", 180, 185, 195},  {"Marina Blue", 30, 110, 190}};
     for (int i = 0; i < 5; ++i) {
-        const auto& c = paints[(h >> (i * 3)) % 10];
+        const auto& c = paints[(h + quint32(i) * 3) % 10];  // 3 and 10 are coprime: five different paints
         w.colouredLine(QStringLiteral("%1 (%2 cars)").arg(QLatin1String(c.name)).arg(200 + (h >> i) % 5000),
                        c.r, c.g, c.b);
     }

@@ -418,10 +418,12 @@ QImage advertisement(const QString& label, bool landscape, const QString& key, S
     p.fillRect(img.rect(), bg);
 
     const QString name = label.trimmed();
+    bool isYear = false;
+    name.toInt(&isYear);
+    const QString headline = isYear ? QStringLiteral("The %1 Zephane").arg(name) : name;
     const double m = std::min(W, H) * 0.06;
-    p.setFont(fitted(kSerif, QStringLiteral("The %1 Zephane").arg(name), W - 2 * m, H * 0.08, true));
-    shadowText(p, QRectF(m, m, W - 2 * m, H * 0.12), Qt::AlignCenter,
-               QStringLiteral("The %1 Zephane").arg(name), Qt::white, 3);
+    p.setFont(fitted(kSerif, headline, W - 2 * m, H * 0.08, true));
+    shadowText(p, QRectF(m, m, W - 2 * m, H * 0.12), Qt::AlignCenter, headline, Qt::white, 3);
     p.setFont(font(kSerif, H * 0.03, false));
     shadowText(p, QRectF(m, m + H * 0.12, W - 2 * m, H * 0.06), Qt::AlignCenter,
                QStringLiteral("America's sports car"), QColor(255, 245, 220), 2);
@@ -437,8 +439,8 @@ QImage advertisement(const QString& label, bool landscape, const QString& key, S
     p.setPen(Qt::white);
     const QString copy = QStringLiteral(
         "Some cars are built to get you there. This one is built for the going. Low, quick and unmistakable, "
-        "the %1 Zephane turns an errand into an occasion and a country road into a reason. "
-        "See it at your dealer this week, and take the long way home.").arg(name);
+        "the %1 turns an errand into an occasion and a country road into a reason. "
+        "See it at your dealer this week, and take the long way home.").arg(headline.mid(isYear ? 4 : 0));
     p.drawText(QRectF(m * 1.5, H * 0.74, W - 3 * m, H * 0.16), Qt::AlignJustify | Qt::TextWordWrap, copy);
     p.setFont(font(kSans, H * 0.018, true));
     p.drawText(QRectF(m, H - m * 1.2, W - 2 * m, m), Qt::AlignRight | Qt::AlignVCenter,

@@ -77,8 +77,8 @@ void RtfWriter::paragraph(const QString& text)
 void RtfWriter::bullets(const QStringList& items)
 {
     for (const QString& item : items)
-        m_body += "{\\pntext\\f2\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf2\\pnindent360{\\pntxtb\\'b7}}"
-                  "\\pard\\fi-360\\li720\\sa60\\f0\\fs24\\cf1 "
+        m_body += "\\pard{\\pntext\\f2\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf2\\pnindent360{\\pntxtb\\'b7}}"
+                  "\\fi-360\\li720\\sa60\\f0\\fs24\\cf1 "
                   + runs(item) + "\\par\n";
     m_body += "\\pard\\sa120\\par\n";
 }
