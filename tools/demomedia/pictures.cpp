@@ -91,6 +91,65 @@ int styleFor(const QString& label)
     return 3;
 }
 
+// A ski boat on the water line of the box.
+void drawBoat(QPainter& p, const QRectF& b, const QColor& body)
+{
+    const double x = b.left(), y = b.top(), w = b.width(), h = b.height();
+    auto P = [&](double fx, double fy) { return QPointF(x + fx * w, y + fy * h); };
+    QPainterPath hull;
+    hull.moveTo(P(0.02, 0.45));
+    hull.lineTo(P(0.80, 0.45));
+    hull.cubicTo(P(0.92, 0.45), P(0.99, 0.50), P(0.99, 0.55));
+    hull.cubicTo(P(0.90, 0.75), P(0.70, 0.80), P(0.45, 0.80));
+    hull.lineTo(P(0.05, 0.80));
+    hull.closeSubpath();
+    QLinearGradient paint(P(0, 0.45), P(0, 0.8));
+    paint.setColorAt(0, body.lighter(150));
+    paint.setColorAt(1, body.darker(200));
+    p.setPen(QPen(body.darker(300), std::max(1.0, w / 300)));
+    p.setBrush(paint);
+    p.drawPath(hull);
+    p.setPen(QPen(Qt::white, std::max(1.0, h / 40)));
+    p.drawLine(P(0.06, 0.60), P(0.90, 0.58));
+    QPainterPath screen;
+    screen.moveTo(P(0.50, 0.45));
+    screen.lineTo(P(0.56, 0.30));
+    screen.lineTo(P(0.62, 0.30));
+    screen.lineTo(P(0.60, 0.45));
+    screen.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(190, 215, 235, 210));
+    p.drawPath(screen);
+    // Spray behind the stern.
+    p.setBrush(QColor(255, 255, 255, 150));
+    for (int i = 0; i < 5; ++i)
+        p.drawEllipse(P(0.02 - 0.03 * i, 0.70 - 0.04 * (i % 3)), w * 0.03, h * 0.06);
+}
+
+// Head-and-shoulders silhouette for the people collection.
+void drawPerson(QPainter& p, const QRectF& b, const QColor& body)
+{
+    const QPointF c = b.center();
+    const double r = b.height() * 0.22;
+    QLinearGradient shade(b.topLeft(), b.bottomLeft());
+    shade.setColorAt(0, body.lighter(140));
+    shade.setColorAt(1, body.darker(220));
+    p.setPen(Qt::NoPen);
+    p.setBrush(shade);
+    p.drawEllipse(QPointF(c.x(), b.top() + r * 1.3), r, r * 1.15);
+    QPainterPath shoulders;
+    shoulders.moveTo(c.x() - r * 2.6, b.bottom());
+    shoulders.cubicTo(QPointF(c.x() - r * 2.4, b.top() + r * 1.7), QPointF(c.x() + r * 2.4, b.top() + r * 1.7),
+                      QPointF(c.x() + r * 2.6, b.bottom()));
+    shoulders.closeSubpath();
+    p.drawPath(shoulders);
+}
+
+bool isBoat(const QString& label)
+{
+    return label.startsWith(QLatin1String("Malibu")) || label == QLatin1String("Ski Boat");
+}
+
 }  // namespace
 
 Scheme schemeFor(const QString& key)
@@ -248,7 +307,21 @@ QImage photo(const QString& label, int number, int count, const QString& fileNam
 
     const double carW = W * (0.70 + 0.07 * (number % 3));
     const double carX = (W - carW) * (0.15 + 0.7 * (number % 4) / 3.0);
-    drawCar(p, QRectF(carX, H * 0.36, carW, H * 0.44), s.accent, styleFor(label));
+    if (isBoat(label)) {
+        QLinearGradient water(0, H * 0.62, 0, H);
+        water.setColorAt(0, QColor(40, 110, 170));
+        water.setColorAt(1, QColor(10, 40, 80));
+        p.fillRect(QRectF(0, H * 0.62, W, H * 0.38), water);
+        drawBoat(p, QRectF(carX, H * 0.40, carW, H * 0.40), s.accent);
+    } else if (label.startsWith(QLatin1String("Top Ten"))) {
+        QLinearGradient studio(0, H * 0.62, 0, H);
+        studio.setColorAt(0, s.light.darker(130));
+        studio.setColorAt(1, s.dark.darker(160));
+        p.fillRect(QRectF(0, H * 0.62, W, H * 0.38), studio);
+        drawPerson(p, QRectF(W * 0.28, H * 0.30, W * 0.44, H * 0.62), schemeFor(fileName).accent);
+    } else {
+        drawCar(p, QRectF(carX, H * 0.36, carW, H * 0.44), s.accent, styleFor(label));
+    }
 
     // The entry label in large type, the photo number in a disc.
     const QString text = label.trimmed();
@@ -395,7 +468,10 @@ QImage clipArt(const QString& text, const QString& key, Size size)
         ray.closeSubpath();
         p.drawPath(ray);
     }
-    drawCar(p, QRectF(W * 0.08, H * 0.30, W * 0.84, H * 0.50), s.accent, styleFor(text));
+    if (isBoat(text))
+        drawBoat(p, QRectF(W * 0.08, H * 0.30, W * 0.84, H * 0.50), s.accent);
+    else
+        drawCar(p, QRectF(W * 0.08, H * 0.30, W * 0.84, H * 0.50), s.accent, styleFor(text));
     p.setFont(fitted(kSans, text, W * 0.9, H * 0.2, true));
     p.setPen(s.dark);
     p.drawText(QRectF(0, H * 0.78, W, H * 0.2), Qt::AlignCenter, text);
@@ -426,14 +502,18 @@ QImage advertisement(const QString& label, bool landscape, const QString& key, S
     shadowText(p, QRectF(m, m, W - 2 * m, H * 0.12), Qt::AlignCenter, headline, Qt::white, 3);
     p.setFont(font(kSerif, H * 0.03, false));
     shadowText(p, QRectF(m, m + H * 0.12, W - 2 * m, H * 0.06), Qt::AlignCenter,
-               QStringLiteral("America's sports car"), QColor(255, 245, 220), 2);
+               isBoat(label) ? QStringLiteral("Built for the water") : QStringLiteral("America's sports car"),
+               QColor(255, 245, 220), 2);
 
     const QRectF stage(m, H * 0.30, W - 2 * m, H * 0.40);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 50));
     p.drawRoundedRect(stage, m / 2, m / 2);
-    drawCar(p, stage.adjusted(m / 2, stage.height() * 0.12, -m / 2, -stage.height() * 0.05), s.accent,
-            styleFor(label));
+    const QRectF subject = stage.adjusted(m / 2, stage.height() * 0.12, -m / 2, -stage.height() * 0.05);
+    if (isBoat(label))
+        drawBoat(p, subject, s.accent);
+    else
+        drawCar(p, subject, s.accent, styleFor(label));
 
     p.setFont(font(kSerif, H * 0.022, false));
     p.setPen(Qt::white);
