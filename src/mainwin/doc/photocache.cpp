@@ -1,0 +1,127 @@
+#include "mainwin/doc/photocache.h"
+
+#include <QImageReader>
+
+PhotoCache::PhotoCache(int capacity, int workers) : m_capacity(std::max(capacity, 1))
+{
+    m_pool.setMaxThreadCount(std::max(workers, 1));
+}
+
+PhotoCache::~PhotoCache()
+{
+    m_pool.clear();
+    m_pool.waitForDone();
+}
+
+void PhotoCache::setTargetSize(QSize size)
+{
+    std::lock_guard lock(m_mutex);
+    m_target = size;
+}
+
+QSize PhotoCache::targetSize() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_target;
+}
+
+QImage PhotoCache::decode(const QString& file, QSize target)
+{
+    QImageReader reader(file);
+    reader.setAutoTransform(false);
+    if (target.isValid() && !target.isEmpty() && reader.size().isValid())
+        reader.setScaledSize(target);  // the photo control stretches: no aspect to keep
+    QImage image = reader.read();
+    if (!image.isNull() && image.format() != QImage::Format_RGB32 && !image.hasAlphaChannel())
+        image.convertTo(QImage::Format_RGB32);  // paints without another conversion
+    return image;
+}
+
+std::list<PhotoCache::Entry>::iterator PhotoCache::find(const QString& file, QSize size)
+{
+    for (auto it = m_entries.begin(); it != m_entries.end(); ++it)
+        if (it->file == file && it->size == size)
+            return it;
+    return m_entries.end();
+}
+
+void PhotoCache::trim()
+{
+    // Drop the least recently used; a decode still under way for a dropped entry finds no home and is lost.
+    while (int(m_entries.size()) > m_capacity)
+        m_entries.pop_back();
+}
+
+QImage PhotoCache::image(const QString& file)
+{
+    std::unique_lock lock(m_mutex);
+    const QSize size = m_target;
+    auto it = find(file, size);
+    if (it != m_entries.end()) {
+        m_entries.splice(m_entries.begin(), m_entries, it);
+        // A neighbour being decoded: wait for it rather than decode it twice.
+        m_ready.wait(lock, [&] {
+            const auto cur = find(file, size);
+            return cur == m_entries.end() || cur->ready;
+        });
+        const auto cur = find(file, size);
+        if (cur != m_entries.end())
+            return cur->image;
+    }
+    lock.unlock();
+    QImage image = decode(file, size);
+    lock.lock();
+    it = find(file, size);
+    if (it == m_entries.end())
+        it = m_entries.insert(m_entries.begin(), Entry{file, size, QImage(), false});
+    else
+        m_entries.splice(m_entries.begin(), m_entries, it);
+    it->image = image;
+    it->ready = true;
+    trim();
+    m_ready.notify_all();
+    return image;
+}
+
+void PhotoCache::preload(const QStringList& files)
+{
+    std::lock_guard lock(m_mutex);
+    const QSize size = m_target;
+    for (const QString& file : files) {
+        if (file.isEmpty() || find(file, size) != m_entries.end())
+            continue;
+        // Behind the photo on display, ahead of older photos.
+        auto pos = m_entries.empty() ? m_entries.end() : std::next(m_entries.begin());
+        m_entries.insert(pos, Entry{file, size, QImage(), false});
+        trim();
+        m_pool.start([this, file, size] {
+            const QImage image = decode(file, size);
+            std::lock_guard inner(m_mutex);
+            auto it = find(file, size);
+            if (it != m_entries.end() && !it->ready) {
+                it->image = image;
+                it->ready = true;
+            }
+            m_ready.notify_all();
+        });
+    }
+}
+
+void PhotoCache::clear()
+{
+    m_pool.clear();  // queued decodes that have not started
+    std::lock_guard lock(m_mutex);
+    m_entries.clear();
+    m_ready.notify_all();
+}
+
+void PhotoCache::waitForPreloads()
+{
+    m_pool.waitForDone();
+}
+
+int PhotoCache::heldCount() const
+{
+    std::lock_guard lock(m_mutex);
+    return int(m_entries.size());
+}
