@@ -54,7 +54,7 @@ const std::vector<Collection>& table()
 struct AvailabilityRow {
     const char* enabled;  // D S O C Sc N R Si CA A No, blank-separated
     int hidden;
-    std::initializer_list<const char*> entries;
+    QStringList entries;
 };
 
 Availability fromLetters(const char* letters, int hidden)
@@ -215,9 +215,8 @@ QString statsCaption(const QString& entryText)
 Availability baseAvailability(const QString& entryText)
 {
     for (const AvailabilityRow& row : availabilityRows())
-        for (const char* e : row.entries)
-            if (entryText == QLatin1String(e))
-                return fromLetters(row.enabled, row.hidden);
+        if (row.entries.contains(entryText))
+            return fromLetters(row.enabled, row.hidden);
     return fromLetters("D S O C Sc N R Si CA A No", 0);
 }
 

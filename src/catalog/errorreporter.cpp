@@ -90,13 +90,13 @@ ErrorReporter::ErrorReporter(ErrorState& state, IMessages& messages, IProcesses&
 {
 }
 
-ErrorReporter::Outcome ErrorReporter::report(const QString& code, bool whileHandlingFailure)
+ErrorReporter::Outcome ErrorReporter::report(const QString& code, Context context)
 {
     m_state.code = code;
-    return report(whileHandlingFailure);
+    return report(context);
 }
 
-ErrorReporter::Outcome ErrorReporter::report(bool whileHandlingFailure)
+ErrorReporter::Outcome ErrorReporter::report(Context context)
 {
     m_state.text = errors::compose(m_state.code, m_state.soundFilePath);
     if (errors::isRetryCode(m_state.code)) {
@@ -108,7 +108,7 @@ ErrorReporter::Outcome ErrorReporter::report(bool whileHandlingFailure)
         return Outcome::ProgramEnded;
     }
     m_messages.ask({errors::kTitle, m_state.text, MessageIcon::Error, MessageButtons::Ok, false});
-    if (!whileHandlingFailure && m_hooks.focusNextYearButton)
+    if (context == Context::Ordinary && m_hooks.focusNextYearButton)
         m_hooks.focusNextYearButton();
     if (m_hooks.enableMainWindow)
         m_hooks.enableMainWindow();

@@ -39,11 +39,13 @@ public:
 
     void setHooks(Hooks hooks) { m_hooks = std::move(hooks); }
 
-    // Reports the current code. whileHandlingFailure: the report is made from a failure's handling path,
-    // so the keyboard focus is left alone.
-    Outcome report(bool whileHandlingFailure = false);
+    // WhileHandlingFailure: the report is made from a failure's handling path, so the focus is left alone.
+    enum class Context { Ordinary, WhileHandlingFailure };
+
+    // Reports the current code.
+    Outcome report(Context context = Context::Ordinary);
     // Sets the code and reports it.
-    Outcome report(const QString& code, bool whileHandlingFailure = false);
+    Outcome report(const QString& code, Context context = Context::Ordinary);
 
     ErrorState& state() { return m_state; }
 

@@ -1,0 +1,119 @@
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "mainwin/ui/frmscroll.h"
+#include "support/mediatree.h"
+
+namespace {
+
+struct Viewer : ::testing::Test {
+    MediaTree tree;
+    QString entry = "1963";
+    QPointer<FrmScroll> viewer = new FrmScroll([this] { return entry; }, QSize(1024, 768), 0);
+
+    ~Viewer() override { delete viewer.data(); }
+
+    QString picture(int w, int h)
+    {
+        QImage img(w, h, QImage::Format_RGB32);
+        img.fill(Qt::darkBlue);
+        const QString path = tree.file(QString("p%1x%2.jpg").arg(w).arg(h));
+        img.save(path, "JPG");
+        return path;
+    }
+    template <typename T> T* find(const char* name) { return viewer->findChild<T*>(name); }
+};
+
+}  // namespace
+
+TEST_F(Viewer, OpensInTheScrollingViewWithBarsSetForThePicture)
+{
+    ASSERT_TRUE(viewer->showLargePicture(picture(3000, 900), "The Zephane Folarium    1963 Advertisement",
+                                         QSize(800, 600)));
+    EXPECT_EQ(viewer->windowTitle(), "The Zephane Folarium    1963 Advertisement");
+    EXPECT_TRUE(viewer->scrollingViewShown());
+    EXPECT_EQ(viewer->size(), QSize(1024, 768));
+    auto* h = find<QScrollBar>("HScroll1");
+    auto* parent = find<QWidget>("picParent");
+    ASSERT_TRUE(h && parent);
+    EXPECT_TRUE(h->isVisible());
+    EXPECT_TRUE(h->isEnabled());
+    EXPECT_EQ(h->maximum(), 3000 - parent->width());
+    EXPECT_EQ(h->pageStep(), ((3000 - parent->width()) / (3000 / parent->width())) / 6);
+    EXPECT_EQ(find<QPushButton>("SSCommand1")->text(), "X");
+}
+
+TEST_F(Viewer, ScrollingMovesThePictureWithoutReloading)
+{
+    ASSERT_TRUE(viewer->showLargePicture(picture(4000, 3000), "c", QSize(800, 600)));
+    auto* child = find<QLabel>("picChild");
+    const qint64 key = child->pixmap().cacheKey();
+    find<QScrollBar>("HScroll1")->setValue(1234);
+    find<QScrollBar>("VScroll1")->setValue(567);
+    EXPECT_EQ(child->pos(), QPoint(-1234, -567));
+    EXPECT_EQ(child->pixmap().cacheKey(), key);
+}
+
+TEST_F(Viewer, SmallPictureKeepsBarsVisibleButDisabled)
+{
+    ASSERT_TRUE(viewer->showLargePicture(picture(200, 100), "c", QSize(800, 600)));
+    EXPECT_TRUE(find<QScrollBar>("HScroll1")->isVisible());
+    EXPECT_FALSE(find<QScrollBar>("HScroll1")->isEnabled());
+    EXPECT_FALSE(find<QScrollBar>("VScroll1")->isEnabled());
+}
+
+TEST_F(Viewer, LeftClickZoomsOutAndBackIn)
+{
+    ASSERT_TRUE(viewer->showLargePicture(picture(900, 1200), "The Zephane Folarium    1963 Advertisement",
+                                         QSize(800, 600)));
+    auto* image1 = find<QLabel>("Image1");
+    const int heightBefore = image1->height();
+    QTest::mouseClick(find<QLabel>("picChild"), Qt::LeftButton);
+    EXPECT_FALSE(viewer->scrollingViewShown());
+    EXPECT_TRUE(image1->isVisible());
+    EXPECT_EQ(image1->width(), qRound(0.77 * heightBefore));
+    EXPECT_EQ(image1->height(), 768);
+    QTest::mouseClick(image1, Qt::LeftButton);
+    EXPECT_TRUE(viewer->scrollingViewShown());
+}
+
+TEST_F(Viewer, SeriesPageRefusesToZoomOut)
+{
+    ASSERT_TRUE(viewer->showLargePicture(picture(900, 1200), largepicture::kSeriesCaption, QSize(800, 600)));
+    QTest::mouseClick(find<QLabel>("picChild"), Qt::LeftButton);
+    EXPECT_TRUE(viewer->scrollingViewShown());
+}
+
+TEST_F(Viewer, RightClickInEitherViewCloses)
+{
+    ASSERT_TRUE(viewer->showLargePicture(picture(900, 1200), "c", QSize(800, 600)));
+    QSignalSpy unloaded(viewer.data(), &FrmScroll::unloaded);
+    QTest::mouseClick(find<QLabel>("picChild"), Qt::LeftButton);
+    QTest::mousePress(find<QLabel>("Image1"), Qt::RightButton);
+    EXPECT_EQ(unloaded.count(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(viewer.isNull()) << "closing unloads the viewer";
+}
+
+TEST_F(Viewer, CornerButtonCloses)
+{
+    ASSERT_TRUE(viewer->showLargePicture(picture(900, 1200), "c", QSize(800, 600)));
+    QSignalSpy unloaded(viewer.data(), &FrmScroll::unloaded);
+    QTest::mouseClick(find<QPushButton>("SSCommand1"), Qt::LeftButton);
+    EXPECT_EQ(unloaded.count(), 1);
+}
+
+TEST_F(Viewer, MissingOrCorruptPictureFailsAndShowsNothing)
+{
+    EXPECT_FALSE(viewer->showLargePicture(tree.file("none.jpg"), "c", QSize(800, 600)));
+    EXPECT_FALSE(viewer->isVisible());
+    const QString bad = tree.add("bad.jpg", QByteArray("\xff\xd8\xff garbage", 12));
+    EXPECT_FALSE(viewer->showLargePicture(bad, "c", QSize(800, 600)));
+    EXPECT_FALSE(viewer->isVisible());
+}
