@@ -115,7 +115,7 @@ void PhotoStepper::StepPhotoForward()
     const QString path = m.index.photoFile(found);
     if (!m.view.showPhoto(path)) {
         // The cursor stays on the failing photo, so the next step moves past it.
-        m.reporter.report(QStringLiteral("ER012"), true);
+        m.reporter.report(QStringLiteral("ER012"), ErrorReporter::Context::WhileHandlingFailure);
         return;
     }
     m.view.setPhotoNumber(m.index.photoNumber(found));
@@ -161,7 +161,7 @@ void PhotoStepper::StepPhotoBack()
     const QString path = m.index.photoFile(found);
     if (!m.view.showPhoto(path)) {
         m.step.photoPosition = found - 1;  // the next step moves past the failing photo
-        m.reporter.report(QStringLiteral("ER011"), true);
+        m.reporter.report(QStringLiteral("ER011"), ErrorReporter::Context::WhileHandlingFailure);
         return;
     }
     m.view.setPhotoNumber(m.index.photoNumber(found));
