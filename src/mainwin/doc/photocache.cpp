@@ -1,10 +1,13 @@
 #include "mainwin/doc/photocache.h"
 
 #include <QImageReader>
+#include <QThread>
 
 PhotoCache::PhotoCache(int capacity, int workers) : m_capacity(std::max(capacity, 1))
 {
     m_pool.setMaxThreadCount(std::max(workers, 1));
+    // Decoding ahead only uses time the program leaves idle, so it never slows the photo being shown.
+    m_pool.setThreadPriority(QThread::IdlePriority);
 }
 
 PhotoCache::~PhotoCache()
@@ -29,10 +32,25 @@ QImage PhotoCache::decode(const QString& file, QSize target)
 {
     QImageReader reader(file);
     reader.setAutoTransform(false);
-    if (target.isValid() && !target.isEmpty() && reader.size().isValid())
-        reader.setScaledSize(target);  // the photo control stretches: no aspect to keep
+    const QSize full = reader.size();
+    const bool toTarget = target.isValid() && !target.isEmpty();
+    if (toTarget && full.isValid()) {
+        // Let the JPEG decoder scale by 1/2, 1/4 or 1/8 while it decodes (its DCT scaling, nearly free) as far
+        // as the result stays at least the shown size; asking for exactly that size keeps the reader from
+        // resampling on its own.
+        int denominator = 1;
+        while (denominator < 8 && full.width() / (denominator * 2) >= target.width()
+               && full.height() / (denominator * 2) >= target.height())
+            denominator *= 2;
+        if (denominator > 1)
+            reader.setScaledSize(QSize(full.width() / denominator, full.height() / denominator));
+    }
     QImage image = reader.read();
-    if (!image.isNull() && image.format() != QImage::Format_RGB32 && !image.hasAlphaChannel())
+    if (image.isNull())
+        return image;
+    if (toTarget && image.size() != target)  // the photo control stretches: no aspect to keep
+        image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (image.format() != QImage::Format_RGB32 && !image.hasAlphaChannel())
         image.convertTo(QImage::Format_RGB32);  // paints without another conversion
     return image;
 }
