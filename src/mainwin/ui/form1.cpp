@@ -367,7 +367,8 @@ void Form1::fitClientSize()
             right = std::max(right, b->geometry().right());
         for (QWidget* w : m_frame1->findChildren<QWidget*>())
             right = std::max(right, m_frame1->x() + w->geometry().right());
-        client = QSize(right + 10, m_frame1->geometry().bottom() + 7);
+        // Never narrower than the menu bar, so every menu title stays in view.
+        client = QSize(std::max(right + 10, menuBar()->sizeHint().width()), m_frame1->geometry().bottom() + 7);
     }
     m_client->setFixedSize(client);
     adjustSize();

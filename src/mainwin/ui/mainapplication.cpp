@@ -84,5 +84,7 @@ void MainApplication::splashTimerFired()
         m_form2->close();
     }
     m_form1->applyScreenLayout(is800x600);
+    if (const QScreen* s = QGuiApplication::primaryScreen(); s && !is800x600)
+        m_form1->move(s->availableGeometry().center() - m_form1->rect().center());
     m_form1->fillYearLists();
 }
