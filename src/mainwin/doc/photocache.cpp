@@ -77,14 +77,10 @@ QImage PhotoCache::image(const QString& file)
     auto it = find(file, size);
     if (it != m_entries.end()) {
         m_entries.splice(m_entries.begin(), m_entries, it);
-        // A neighbour being decoded: wait for it rather than decode it twice.
-        m_ready.wait(lock, [&] {
-            const auto cur = find(file, size);
-            return cur == m_entries.end() || cur->ready;
-        });
-        const auto cur = find(file, size);
-        if (cur != m_entries.end())
-            return cur->image;
+        if (it->ready)
+            return it->image;
+        // Still being decoded ahead on an idle-priority thread, which a busy machine may starve: decode it
+        // here rather than wait; the late background result is dropped.
     }
     lock.unlock();
     QImage image = decode(file, size);
@@ -97,7 +93,6 @@ QImage PhotoCache::image(const QString& file)
     it->image = image;
     it->ready = true;
     trim();
-    m_ready.notify_all();
     return image;
 }
 
@@ -120,7 +115,6 @@ void PhotoCache::preload(const QStringList& files)
                 it->image = image;
                 it->ready = true;
             }
-            m_ready.notify_all();
         });
     }
 }
@@ -130,7 +124,6 @@ void PhotoCache::clear()
     m_pool.clear();  // queued decodes that have not started
     std::lock_guard lock(m_mutex);
     m_entries.clear();
-    m_ready.notify_all();
 }
 
 void PhotoCache::waitForPreloads()

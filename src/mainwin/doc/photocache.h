@@ -1,6 +1,5 @@
 #pragma once
 
-#include <condition_variable>
 #include <list>
 #include <mutex>
 
@@ -23,8 +22,8 @@ public:
     void setTargetSize(QSize size);
     QSize targetSize() const;
 
-    // The photo of a real file at the target size: from the cache, from a decode already under way, or
-    // decoded now. A null image when the file cannot be read as a picture.
+    // The photo of a real file at the target size: from the cache, or decoded now (also when a background
+    // decode of it has not finished). A null image when the file cannot be read as a picture.
     QImage image(const QString& file);
     // Starts decoding these files (real paths) in the background, unless held or under way already.
     void preload(const QStringList& files);
@@ -49,7 +48,6 @@ private:
 
     const int m_capacity;
     mutable std::mutex m_mutex;
-    std::condition_variable m_ready;
     std::list<Entry> m_entries;  // most recently used first
     QSize m_target;
     QThreadPool m_pool;
