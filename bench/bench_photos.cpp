@@ -13,9 +13,9 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadialGradient>
 #include <QTemporaryDir>
-#include <QPushButton>
 #include <QToolButton>
 
 #include <benchmark/benchmark.h>
@@ -50,7 +50,7 @@ struct PhotoTree {
             g.setColorAt(0, QColor::fromHsv(i * 40, 160, 240));
             g.setColorAt(1, QColor::fromHsv(i * 40 + 120, 220, 60));
             p.fillRect(img.rect(), g);
-            for (int s = 0; s < 400; ++s) {  // detail, so the file is photo-sized rather than flat
+            for (int s = 0; s < 400; ++s) { // detail, so the file is photo-sized rather than flat
                 p.setPen(QColor::fromHsv(int(rng() % 360), 200, int(rng() % 256)));
                 p.drawLine(int(rng() % 1024), int(rng() % 768), int(rng() % 1024), int(rng() % 768));
             }
@@ -80,7 +80,8 @@ struct Program {
     Program()
     {
         app = std::make_unique<MainApplication>(
-            MainApplication::Ports{processes, messages, drives, screen, splash, media}, PhotoTree::get().dir.path());
+            MainApplication::Ports{processes, messages, drives, screen, splash, media},
+            PhotoTree::get().dir.path());
         app->start(QStringLiteral("HWI"));
         app->splashTimerFired();
         app->mainWindow()->yearButton(1)->click();
@@ -109,8 +110,9 @@ void BM_LoadPhotoIndex(benchmark::State& state)
     std::mt19937 rng(1);
     const char* codes[] = {"53", "64", "77", "99", "A0", "AZ", "TT", "CV", "ZZ"};
     for (int i = 0; i < n; ++i)
-        names << QStringLiteral("%1%2.jpg").arg(QLatin1String(codes[rng() % 9])).arg(rng() % 1000000, 6, 10,
-                                                                                     QLatin1Char('0'));
+        names << QStringLiteral("%1%2.jpg")
+                     .arg(QLatin1String(codes[rng() % 9]))
+                     .arg(rng() % 1000000, 6, 10, QLatin1Char('0'));
     for (auto _ : state) {
         PhotoIndex index;
         buildPhotoIndex(index, names, QStringLiteral("E:"));
@@ -140,11 +142,12 @@ void BM_StepCacheMiss(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         program.window().photoCache().waitForPreloads();
-        program.window().photoCache().clear();  // nothing decoded ahead
+        program.window().photoCache().clear(); // nothing decoded ahead
         state.ResumeTiming();
         const auto t0 = std::chrono::steady_clock::now();
         program.stepAndPaint();
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+        ms.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
     }
     state.counters["p95_ms"] = percentile(ms, 0.95);
 }
@@ -156,15 +159,16 @@ void BM_StepPreloaded(benchmark::State& state)
     std::vector<double> ms;
     for (auto _ : state) {
         state.PauseTiming();
-        program.window().photoCache().waitForPreloads();  // the neighbours are ready, as after a pause
+        program.window().photoCache().waitForPreloads(); // the neighbours are ready, as after a pause
         state.ResumeTiming();
         const auto t0 = std::chrono::steady_clock::now();
         program.stepAndPaint();
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+        ms.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
     }
     state.counters["p95_ms"] = percentile(ms, 0.95);
     state.counters["cached_photos"] = program.window().photoCache().heldCount();
 }
 BENCHMARK(BM_StepPreloaded)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace

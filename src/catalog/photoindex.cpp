@@ -28,11 +28,20 @@ bool reachable(const MediaFiles& files, const QString& root)
     return !root.isEmpty() && files.exists(root);
 }
 
-}  // namespace
+} // namespace
 
-QString PhotoIndex::photoFile(int i) const { return at(photoFiles, i); }
-QString PhotoIndex::photoNumber(int i) const { return at(photoNumbers, i); }
-QString PhotoIndex::clipArtFile(int i) const { return at(clipArtFiles, i); }
+QString PhotoIndex::photoFile(int i) const
+{
+    return at(photoFiles, i);
+}
+QString PhotoIndex::photoNumber(int i) const
+{
+    return at(photoNumbers, i);
+}
+QString PhotoIndex::clipArtFile(int i) const
+{
+    return at(clipArtFiles, i);
+}
 
 int PhotoIndex::nameStart() const
 {
@@ -71,8 +80,8 @@ void buildPhotoIndex(PhotoIndex& index, const QStringList& listedNames, const QS
         name.prepend(prefix);
     }
     if (numbers.isEmpty())
-        numbers << QStringLiteral("1");  // the first number is set before the listing is read
-    names << QString();                  // the empty element after the last photo
+        numbers << QStringLiteral("1"); // the first number is set before the listing is read
+    names << QString();                 // the empty element after the last photo
     while (numbers.size() < names.size())
         numbers << QString();
     index.photoFiles = std::move(names);
@@ -90,7 +99,8 @@ void buildClipArtIndex(PhotoIndex& index, const QStringList& listedNames, const 
     index.clipArtFiles = std::move(names);
 }
 
-bool LoadPhotoIndex(PhotoIndex& index, const MediaRoots& roots, const MediaFiles& files, ErrorReporter& reporter)
+bool LoadPhotoIndex(PhotoIndex& index, const MediaRoots& roots, const MediaFiles& files,
+                    ErrorReporter& reporter)
 {
     reporter.state().code = QStringLiteral("ER037");
     // Each step is repeated on Retry until it succeeds; Cancel ends the program.
@@ -111,7 +121,8 @@ bool LoadPhotoIndex(PhotoIndex& index, const MediaRoots& roots, const MediaFiles
         }))
         return false;
     if (!step(roots.mediaRoot, [&] {
-            buildClipArtIndex(built, files.list(roots.mediaRoot + photonames::kClipArtPattern), roots.mediaRoot);
+            buildClipArtIndex(built, files.list(roots.mediaRoot + photonames::kClipArtPattern),
+                              roots.mediaRoot);
         }))
         return false;
     index = std::move(built);

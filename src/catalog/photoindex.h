@@ -10,9 +10,9 @@ struct MediaRoots;
 // The sorted photo and clip-art index. Positions are 1-based as the rest of the program counts them; the
 // element after the last photo exists and is empty. Counts are plain ints, so any number of photos works.
 struct PhotoIndex {
-    QStringList photoFiles;    // PhotoFiles(1..n+1) held at [0..n]
-    QStringList photoNumbers;  // ordinal of each photo within its entry, "1", "2", ...
-    QStringList clipArtFiles;  // ClipArtFiles(1..m+1) held at [0..m]
+    QStringList photoFiles;   // PhotoFiles(1..n+1) held at [0..n]
+    QStringList photoNumbers; // ordinal of each photo within its entry, "1", "2", ...
+    QStringList clipArtFiles; // ClipArtFiles(1..m+1) held at [0..m]
 
     int photoCount() const { return photoFiles.isEmpty() ? 0 : int(photoFiles.size()) - 1; }
     int clipArtCount() const { return clipArtFiles.isEmpty() ? 0 : int(clipArtFiles.size()) - 1; }
@@ -38,4 +38,5 @@ void buildClipArtIndex(PhotoIndex& index, const QStringList& listedNames, const 
 // Lists the photo and clip-art folders and builds the index. A root that cannot be reached reports ER037
 // with Retry (repeat that step) and Cancel (the program ends; returns false). The stepping state is not
 // touched.
-bool LoadPhotoIndex(PhotoIndex& index, const MediaRoots& roots, const MediaFiles& files, ErrorReporter& reporter);
+bool LoadPhotoIndex(PhotoIndex& index, const MediaRoots& roots, const MediaFiles& files,
+                    ErrorReporter& reporter);

@@ -17,4 +17,4 @@ inline const QString kRichTextFolder = QStringLiteral("\\RichText\\");
 inline const QString kSaverFolder = QStringLiteral("\\sszephs\\");
 inline const QString kSaverEmblem = QStringLiteral("Z5EMBLEM.jpg");
 
-}  // namespace photonames
+} // namespace photonames

@@ -22,7 +22,7 @@ const TopTenPlace kTopTenPlaces[] = {{"1", 332, 98}, {"2", 332, 98}, {"3", 350, 
                                      {"4", 10, 85},  {"5", 15, 96},  {"6", 390, 88}, {"7", 15, 94},
                                      {"8", 350, 88}, {"10", 15, 88}};
 
-}  // namespace
+} // namespace
 
 void PhotoStepper::normaliseCode()
 {
@@ -139,7 +139,8 @@ void PhotoStepper::StepPhotoBack()
     m.step.lastStepBackward = true;
     const int count = m.index.photoCount();
     if (m.step.photoPosition < 1 || m.step.photoPosition > count)
-        m.step.photoPosition = count;  // (a cursor beyond the index, left by a rebuilt index, starts at the end)
+        m.step.photoPosition =
+            count; // (a cursor beyond the index, left by a rebuilt index, starts at the end)
     normaliseCode();
     const int start = m.index.nameStart();
     int found = 0;
@@ -160,7 +161,7 @@ void PhotoStepper::StepPhotoBack()
     }
     const QString path = m.index.photoFile(found);
     if (!m.view.showPhoto(path)) {
-        m.step.photoPosition = found - 1;  // the next step moves past the failing photo
+        m.step.photoPosition = found - 1; // the next step moves past the failing photo
         m.reporter.report(QStringLiteral("ER011"), ErrorReporter::Context::WhileHandlingFailure);
         return;
     }
@@ -231,8 +232,8 @@ void PhotoStepper::RefreshSaverButtons()
     QString name = photonames::kSaverEmblem;
     if (m.selection.hasEntry())
         name = m.step.currentPhotoPath.mid(m.step.currentPhotoPath.lastIndexOf(QLatin1Char('\\')) + 1);
-    const bool inList = !name.isEmpty()
-                        && m.files.exists(m.roots.programFolder + photonames::kSaverFolder + name);
+    const bool inList =
+        !name.isEmpty() && m.files.exists(m.roots.programFolder + photonames::kSaverFolder + name);
     m_saverHook(inList);
 }
 

@@ -20,7 +20,7 @@ using namespace catalogue;
 namespace {
 const QString kYear1953 = QStringLiteral("1953");
 const QString kZr1 = QStringLiteral("1990-1995 ZR-1 ");
-}  // namespace
+} // namespace
 
 MainController::MainController(Context context) : m(context)
 {
@@ -114,8 +114,9 @@ void MainController::ShowCollectionEntry()
     resetAfterSelection();
     m.view.setBusy(false);
     const QString& t = m.selection.entryText;
-    if (t == QLatin1String("Franklin Mint Collector Knives ") || t == QLatin1String("Zephane Coin ")
-        || t == QLatin1String("Franklin Mint Collector Plates ") || t == QLatin1String("Car Stuff Zephane Calendars "))
+    if (t == QLatin1String("Franklin Mint Collector Knives ") || t == QLatin1String("Zephane Coin ") ||
+        t == QLatin1String("Franklin Mint Collector Plates ") ||
+        t == QLatin1String("Car Stuff Zephane Calendars "))
         m.view.setContentButtonEnabled(Stats, false);
     m.view.setContentButtonCaption(Stats, QStringLiteral("Details"));
     setButtons({Nostalgia, Options, Colors, ClipArt, Script, Nose, Rear, Side}, false);
@@ -158,14 +159,25 @@ bool MainController::yearButtonKey(int index, int keyCode)
             return false;
         yearButtonClicked(index);
         return true;
-    case kKeyComma: StepPhotoBack(); return true;
-    case kKeyPeriod: StepPhotoForward(); return true;
-    default: return false;
+    case kKeyComma:
+        StepPhotoBack();
+        return true;
+    case kKeyPeriod:
+        StepPhotoForward();
+        return true;
+    default:
+        return false;
     }
 }
 
-void MainController::StepPhotoForward() { m.stepper.StepPhotoForward(); }
-void MainController::StepPhotoBack() { m.stepper.StepPhotoBack(); }
+void MainController::StepPhotoForward()
+{
+    m.stepper.StepPhotoForward();
+}
+void MainController::StepPhotoBack()
+{
+    m.stepper.StepPhotoBack();
+}
 
 void MainController::backgroundClicked()
 {

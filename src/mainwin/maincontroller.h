@@ -31,7 +31,7 @@ public:
         ErrorReporter& reporter;
         IMessages& messages;
         IProcesses& processes;
-        IMediaDevice& media;  // the main window's MMControl1
+        IMediaDevice& media; // the main window's MMControl1
         const MediaRoots& roots;
         const MediaFiles& files;
     };
@@ -39,8 +39,8 @@ public:
     // Work done by windows built later; an empty hook does nothing.
     struct Hooks {
         std::function<void(catalogue::PicturePanel)> reloadPicturePanel;
-        std::function<void()> closeSecondaryWindows;  // the slide show and the document window
-        std::function<void()> showSaverList;          // frmSSPhoto, modeless
+        std::function<void()> closeSecondaryWindows; // the slide show and the document window
+        std::function<void()> showSaverList;         // frmSSPhoto, modeless
     };
 
     static constexpr int kKeySpace = 32;

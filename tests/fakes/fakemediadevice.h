@@ -44,7 +44,10 @@ public:
         return false;
     }
     QString errorText() const override { return error; }
-    void setButtonHandler(std::function<void(MediaButton)> handler) override { onButton = std::move(handler); }
+    void setButtonHandler(std::function<void(MediaButton)> handler) override
+    {
+        onButton = std::move(handler);
+    }
 
     // A test presses a bar button.
     void press(MediaButton b)

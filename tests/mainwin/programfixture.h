@@ -28,7 +28,8 @@
 // both the program folder and the media root.
 class ProgramFixture : public ::testing::Test {
 protected:
-    static QString addPhoto(const MediaTree& tree, const QString& relative, int hue = 0, QSize size = {32, 24})
+    static QString addPhoto(const MediaTree& tree, const QString& relative, int hue = 0,
+                            QSize size = {32, 24})
     {
         QImage img(size, QImage::Format_RGB32);
         img.fill(QColor::fromHsv(hue % 360, 200, 200));

@@ -112,4 +112,4 @@ TEST_F(QtMediaDeviceTest, EveryBarButtonReportsItself)
     EXPECT_EQ(pressed, expected);
 }
 
-}  // namespace
+} // namespace

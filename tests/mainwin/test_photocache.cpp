@@ -20,8 +20,8 @@ QString jpeg(const MediaTree& tree, const QString& name, QSize size, QColor colo
 TEST(PhotoCache, DecodesAtTheShownSizeWhateverTheSource)
 {
     MediaTree tree;
-    const QString big = jpeg(tree, "big.jpg", {1600, 1200}, Qt::red);  // decoder scales by 1/2 first
-    const QString small = jpeg(tree, "small.jpg", {320, 240}, Qt::blue);  // stretched up
+    const QString big = jpeg(tree, "big.jpg", {1600, 1200}, Qt::red);    // decoder scales by 1/2 first
+    const QString small = jpeg(tree, "small.jpg", {320, 240}, Qt::blue); // stretched up
     EXPECT_EQ(PhotoCache::decode(big, {620, 356}).size(), QSize(620, 356));
     EXPECT_EQ(PhotoCache::decode(small, {780, 410}).size(), QSize(780, 410));
     EXPECT_EQ(PhotoCache::decode(small, QSize()).size(), QSize(320, 240));
@@ -62,4 +62,4 @@ TEST(PhotoCache, PreloadedPhotosAreServedAndTheCacheStaysBounded)
     EXPECT_EQ(cache.heldCount(), 0);
 }
 
-}  // namespace
+} // namespace

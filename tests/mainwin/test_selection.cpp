@@ -126,9 +126,10 @@ TEST_F(SelectionTest, PhotoWalkVisitsEveryEntryWithItsButtonsAndReturnsTo1953)
         {"Additional Clip Art ", ""},
         {"Miscellany ", ""},
     };
-    const QStringList onlyD = {"Car Stuff Zephane Calendars ", "Zephane Monopoly Game ",
-                               "Franklin Mint Collector Knives ", "Franklin Mint Collector Plates ",
-                               "Zephane Coin ", "Zephane Rubber Stamps ", "Top Ten Zephane People "};
+    const QStringList onlyD = {
+        "Car Stuff Zephane Calendars ",    "Zephane Monopoly Game ", "Franklin Mint Collector Knives ",
+        "Franklin Mint Collector Plates ", "Zephane Coin ",          "Zephane Rubber Stamps ",
+        "Top Ten Zephane People "};
     for (int i = 1; i <= catalogue::kYearButtonCount; ++i)
         addPhoto(tree, "zephanes/" + catalogue::entryCode(catalogue::yearForIndex(i)) + "Z.JPG", i);
     window()->findChild<QPushButton*>("ReloadArray")->click();
@@ -156,7 +157,7 @@ TEST_F(SelectionTest, PhotoWalkVisitsEveryEntryWithItsButtonsAndReturnsTo1953)
     EXPECT_EQ(walked[58], "Additional Clip Art ");
     EXPECT_EQ(walked[78], "Top Ten Zephane People ");
     EXPECT_FALSE(walked.contains("1983"));
-    EXPECT_TRUE(messages.shown.empty());  // every entry had its photo
+    EXPECT_TRUE(messages.shown.empty()); // every entry had its photo
 }
 
 TEST_F(SelectionTest, CollectionMenusSetTheirOwnButtons)
@@ -209,12 +210,12 @@ TEST_F(SelectionTest, RightClickOnThePhotoOnlyPreparesTheSaverFolder)
     EXPECT_TRUE(listShown);
     EXPECT_EQ(panYear(), "1954");
     EXPECT_TRUE(QDir(tree.file("sszephs")).exists());
-    press(window()->photoLabel(), Qt::RightButton);  // the folder exists: still fine
+    press(window()->photoLabel(), Qt::RightButton); // the folder exists: still fine
 }
 
 TEST_F(SelectionTest, EntryWithoutPhotoReportsEr023AndKeepsTheSelection)
 {
-    window()->yearButton(3)->click();  // 1955 has no photo in this tree
+    window()->yearButton(3)->click(); // 1955 has no photo in this tree
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.last().text.contains("ER023"));
     EXPECT_FALSE(window()->photoLabel()->isVisible());
@@ -242,12 +243,12 @@ TEST_F(SelectionTest, ExitQuestionCancelChangesNothingOkEnds)
     EXPECT_FALSE(processes.ended);
     EXPECT_TRUE(mainMedia.commands.isEmpty());
 
-    window()->menuItem("mnuExit")->trigger();  // same question
+    window()->menuItem("mnuExit")->trigger(); // same question
     EXPECT_EQ(messages.shown.size(), 2u);
     EXPECT_TRUE(window()->isVisible());
 
     messages.answer({MessageAnswer::Ok});
-    window()->close();  // the close box
+    window()->close(); // the close box
     EXPECT_EQ(messages.shown.size(), 3u);
     EXPECT_TRUE(processes.ended);
     EXPECT_EQ(mainMedia.commands, QStringList({"close"}));
@@ -273,4 +274,4 @@ TEST_F(SelectionTest, FocusLossRefreshesAfterTheSlideShow)
     EXPECT_FALSE(program->selection().refreshPending);
 }
 
-}  // namespace
+} // namespace

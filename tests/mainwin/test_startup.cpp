@@ -11,8 +11,14 @@ namespace {
 
 class StartupTest : public ProgramFixture {};
 
-int twipsLeft(QWidget* w) { return w->x() * Form1::kTwipsPerPixel; }
-int twipsWidth(QWidget* w) { return w->width() * Form1::kTwipsPerPixel; }
+int twipsLeft(QWidget* w)
+{
+    return w->x() * Form1::kTwipsPerPixel;
+}
+int twipsWidth(QWidget* w)
+{
+    return w->width() * Form1::kTwipsPerPixel;
+}
 
 TEST_F(StartupTest, SecondInstanceIsRefusedAndEnds)
 {
@@ -46,7 +52,7 @@ TEST_F(StartupTest, SplashPlaysTheSoundStartsItsTimerAndBuildsTheIndex)
     EXPECT_TRUE(program->selection().firstClickPending);
     EXPECT_EQ(program->photoIndex().photoCount(), 6 + int(catalogue::collections().size()));
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(program->mainWindow(), nullptr);  // not before the timer
+    EXPECT_EQ(program->mainWindow(), nullptr); // not before the timer
 }
 
 TEST_F(StartupTest, MissingSoundIsSilentAndUnplayableSoundDoesNotStopStartUp)
@@ -55,7 +61,7 @@ TEST_F(StartupTest, MissingSoundIsSilentAndUnplayableSoundDoesNotStopStartUp)
     startProgram();
     ASSERT_TRUE(started);
     EXPECT_TRUE(splashMedia.commands.isEmpty());
-    EXPECT_EQ(program->errorState().code, "ER037");  // ER055 was set, then the index set its own
+    EXPECT_EQ(program->errorState().code, "ER037"); // ER055 was set, then the index set its own
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -67,7 +73,7 @@ TEST_F(StartupTest, MainWindowLoadClosesTheSplashAndFillsTheLists)
     EXPECT_EQ(w->windowTitle(), "The Zephane Folarium  2000");
     EXPECT_TRUE(w->isVisible());
     EXPECT_FALSE(program->splash()->isVisible());
-    EXPECT_TRUE(w->findChild<QPushButton*>("ReloadArray")->isVisible());  // started with HWI
+    EXPECT_TRUE(w->findChild<QPushButton*>("ReloadArray")->isVisible()); // started with HWI
     EXPECT_EQ(panYear(), "panYear");
     EXPECT_FALSE(w->findChild<QTextBrowser*>("rtbDetails")->isVisible());
     EXPECT_EQ(w->menuItem("mnuMag", 1)->text(), "Zephane &&Capers");
@@ -91,7 +97,7 @@ TEST_F(StartupTest, MainWindowLoadClosesTheSplashAndFillsTheLists)
 TEST_F(StartupTest, ReloadArrayStaysHiddenWithoutTheSwitch)
 {
     addPhotos();
-    drives.letters['D'] = tree.path();  // the drive probe finds the tree
+    drives.letters['D'] = tree.path(); // the drive probe finds the tree
     startProgram(QString());
     ASSERT_TRUE(started);
     EXPECT_EQ(program->roots().mediaRoot, "D:");
@@ -160,7 +166,6 @@ TEST_F(StartupTest, AdaptedLayoutOnAnyOtherScreen)
     EXPECT_EQ(w->findChild<QPushButton*>("cmdExit")->x(), w->yearButton(24)->x());
     EXPECT_EQ(w->contentButton(catalogue::Desc)->geometry(), QRect(4, 0, 74, 18));
     EXPECT_EQ(w->contentButton(catalogue::Nostalgia)->geometry(), QRect(712 - 141, 0, 61, 18));
-
 }
 
 TEST_F(StartupTest, MenuBarCaptionsAndNames)
@@ -177,9 +182,9 @@ TEST_F(StartupTest, MenuBarCaptionsAndNames)
     QStringList file;
     for (QAction* a : window()->findChild<QMenu*>("mnuFile")->actions())
         file << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
-    EXPECT_EQ(file, QStringList({"mnuCopy", "mnuRemove", "-", "mnuCopyMovies", "mnuRemoveMovies", "-", "mnuSaver",
-                                 "mnuVideo", "-", "mnuPrintPhoto", "mnuPrnt", "mnuPrint", "-", "mnuCheckScreen",
-                                 "-", "mnuNames", "-", "mnuExit"}));
+    EXPECT_EQ(file, QStringList({"mnuCopy", "mnuRemove", "-", "mnuCopyMovies", "mnuRemoveMovies", "-",
+                                 "mnuSaver", "mnuVideo", "-", "mnuPrintPhoto", "mnuPrnt", "mnuPrint", "-",
+                                 "mnuCheckScreen", "-", "mnuNames", "-", "mnuExit"}));
     EXPECT_EQ(window()->menuItem("mnuExit")->text(), "E&xit");
     EXPECT_EQ(window()->menuItem("mnuSpecialty", 10)->text(), "&ZR-1");
     EXPECT_EQ(window()->menuItem("mnuzephstuff", 13)->text(), "Zephane &Rubber Stamps");
@@ -191,4 +196,4 @@ TEST_F(StartupTest, MenuBarCaptionsAndNames)
     EXPECT_EQ(window()->menuItem("MnuIDZeph")->text(), "Zephane &Identification Guide");
 }
 
-}  // namespace
+} // namespace

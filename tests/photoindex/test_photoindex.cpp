@@ -30,14 +30,14 @@ TEST(PhotoIndexBuild, SortsUpperCasesNumbersAndEndsWithAnEmptyElement)
     PhotoIndex index;
     buildPhotoIndex(index, {"54a.jpg", "53B.JPG", "a0x.jpg", "53A.JPG", "TT1.jpg"}, "E:");
     ASSERT_EQ(index.photoCount(), 5);
-    EXPECT_EQ(index.photoFiles, QStringList({"E:\\zephanes\\53A.JPG", "E:\\zephanes\\53B.JPG",
-                                             "E:\\zephanes\\54A.JPG", "E:\\zephanes\\A0X.JPG",
-                                             "E:\\zephanes\\TT1.JPG", ""}));
+    EXPECT_EQ(index.photoFiles,
+              QStringList({"E:\\zephanes\\53A.JPG", "E:\\zephanes\\53B.JPG", "E:\\zephanes\\54A.JPG",
+                           "E:\\zephanes\\A0X.JPG", "E:\\zephanes\\TT1.JPG", ""}));
     EXPECT_EQ(index.photoNumbers, QStringList({"1", "2", "1", "1", "1", ""}));
     EXPECT_EQ(index.photoFile(6), QString());
     EXPECT_EQ(index.photoFile(0), QString());
     const int start = index.nameStart();
-    EXPECT_EQ(index.codeOf(4, start), "A0");  // a0x.jpg belongs to the year 2000
+    EXPECT_EQ(index.codeOf(4, start), "A0"); // a0x.jpg belongs to the year 2000
     EXPECT_EQ(index.displayNameOf(1, start), "53A.JPG");
 }
 
@@ -64,7 +64,7 @@ TEST(PhotoIndexBuild, SameOrderAsTheExchangeSortForMixedNames)
             n += alphabet[int(rng() % alphabet.size())];
         names << n + QStringLiteral(".jpg");
     }
-    names << names.mid(0, 20);  // duplicates
+    names << names.mid(0, 20); // duplicates
     PhotoIndex index;
     buildPhotoIndex(index, names, "E:");
     QStringList upper;
@@ -77,7 +77,7 @@ TEST(PhotoIndexBuild, SameOrderAsTheExchangeSortForMixedNames)
     buildClipArtIndex(index, names, "E:");
     QStringList clip;
     for (const QString& n : exchangeSorted(names))
-        clip << QStringLiteral("E:\\clipart\\") + n;  // clip art keeps its case
+        clip << QStringLiteral("E:\\clipart\\") + n; // clip art keeps its case
     clip << QString();
     EXPECT_EQ(index.clipArtFiles, clip);
 }
@@ -118,8 +118,8 @@ TEST_F(LoadPhotoIndexTest, ListsPhotosAndClipArtOfTheTree)
     tree.add("ZEPHANES/readme.txt");
     tree.add("ClipArt/Ca53.JPG");
     ASSERT_TRUE(LoadPhotoIndex(index, roots, files, reporter));
-    EXPECT_EQ(index.photoFiles, QStringList({tree.path() + "\\zephanes\\53A.JPG",
-                                             tree.path() + "\\zephanes\\54A.JPG", ""}));
+    EXPECT_EQ(index.photoFiles,
+              QStringList({tree.path() + "\\zephanes\\53A.JPG", tree.path() + "\\zephanes\\54A.JPG", ""}));
     EXPECT_EQ(index.clipArtFiles, QStringList({tree.path() + "\\clipart\\Ca53.JPG", ""}));
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(errors.code, "ER037");
@@ -131,7 +131,7 @@ TEST_F(LoadPhotoIndexTest, UnreachableRootOffersRetryThenCancelEndsTheProgram)
     messages.answer({MessageAnswer::Retry});
     messages.onAsk = [&](const MessageRequest&) {
         if (messages.shown.size() == 1)
-            tree.addFolder("gone/zephanes");  // the disc is back for the retry
+            tree.addFolder("gone/zephanes"); // the disc is back for the retry
     };
     tree.add("gone/zephanes/60A.JPG");
     QDir(tree.file("gone")).removeRecursively();
@@ -145,7 +145,7 @@ TEST_F(LoadPhotoIndexTest, UnreachableRootOffersRetryThenCancelEndsTheProgram)
     PhotoIndex before = index;
     EXPECT_FALSE(LoadPhotoIndex(index, roots, files, reporter));
     EXPECT_TRUE(processes.ended);
-    EXPECT_EQ(index.photoFiles, before.photoFiles);  // a cancelled build changes nothing
+    EXPECT_EQ(index.photoFiles, before.photoFiles); // a cancelled build changes nothing
 }
 
-}  // namespace
+} // namespace

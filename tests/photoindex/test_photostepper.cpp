@@ -8,10 +8,10 @@
 #include "catalog/photostepper.h"
 #include "catalog/photostepstate.h"
 #include "catalog/selectionstate.h"
+#include "fakephotoview.h"
 #include "fakes/fakedrives.h"
 #include "fakes/fakemessages.h"
 #include "fakes/fakeprocesses.h"
-#include "fakephotoview.h"
 #include "support/mediatree.h"
 
 namespace {
@@ -25,8 +25,8 @@ protected:
         roots.mediaRoot = roots.photoRoot = "E:";
         roots.programFolder = tree.path();
         buildPhotoIndex(index,
-                        {"53A.JPG", "53B.JPG", "53C.JPG", "54A.JPG", "A0A.JPG", "A0B.JPG", "TTA.JPG", "TTB.JPG",
-                         "TTC.JPG", "TTD.JPG", "CVA.JPG"},
+                        {"53A.JPG", "53B.JPG", "53C.JPG", "54A.JPG", "A0A.JPG", "A0B.JPG", "TTA.JPG",
+                         "TTB.JPG", "TTC.JPG", "TTD.JPG", "CVA.JPG"},
                         "E:");
     }
 
@@ -64,7 +64,7 @@ TEST_F(StepperTest, FirstPhotoOfTheEntryAndOfTheYear2000)
     EXPECT_EQ(name(), "54A.JPG");
     EXPECT_EQ(step.shownPhotoIndex, 4);
     EXPECT_EQ(step.currentPhotoPath, "E:\\zephanes\\54A.JPG");
-    choose("2000", "00");  // the year button's digits
+    choose("2000", "00"); // the year button's digits
     EXPECT_EQ(selection.entryCode, "A0");
     EXPECT_EQ(name(), "A0A.JPG");
     EXPECT_TRUE(messages.shown.empty());
@@ -89,22 +89,29 @@ TEST_F(StepperTest, ForwardForwardBackAndBackBackForward)
     choose("1953", "53");
     QStringList seen;
     auto record = [&] { seen << view.number + ":" + name(); };
-    stepper.StepPhotoForward(); record();
-    stepper.StepPhotoForward(); record();
-    stepper.StepPhotoBack(); record();
+    stepper.StepPhotoForward();
+    record();
+    stepper.StepPhotoForward();
+    record();
+    stepper.StepPhotoBack();
+    record();
     EXPECT_EQ(seen, QStringList({"2:53B.JPG", "3:53C.JPG", "2:53B.JPG"}));
 
     choose("1953", "53");
     seen.clear();
-    stepper.StepPhotoBack(); record();   // back from a fresh entry wraps to the last photo
-    stepper.StepPhotoBack(); record();
-    stepper.StepPhotoForward(); record();
+    stepper.StepPhotoBack();
+    record(); // back from a fresh entry wraps to the last photo
+    stepper.StepPhotoBack();
+    record();
+    stepper.StepPhotoForward();
+    record();
     EXPECT_EQ(seen, QStringList({"3:53C.JPG", "2:53B.JPG", "3:53C.JPG"}));
 
     // Forward wraps past the last photo to the first.
-    stepper.StepPhotoForward(); record();
+    stepper.StepPhotoForward();
+    record();
     EXPECT_EQ(seen.last(), "1:53A.JPG");
-    EXPECT_EQ(view.focused, 2);  // the focus goes to the button after 1953's
+    EXPECT_EQ(view.focused, 2); // the focus goes to the button after 1953's
 }
 
 TEST_F(StepperTest, OnePhotoEntryKeepsShowingItsPhoto)
@@ -158,13 +165,13 @@ TEST_F(StepperTest, FailingPhotoReportsItsCodeAndTheNextStepMovesOn)
     stepper.StepPhotoForward();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.last().text.contains("ER012"));
-    EXPECT_EQ(view.focused, 0);  // reported while handling the failure: the focus stays
+    EXPECT_EQ(view.focused, 0); // reported while handling the failure: the focus stays
     stepper.StepPhotoForward();
     EXPECT_EQ(name(), "53C.JPG");
 
     choose("1953", "53");
-    stepper.StepPhotoBack();  // 53C
-    stepper.StepPhotoBack();  // 53B fails
+    stepper.StepPhotoBack(); // 53C
+    stepper.StepPhotoBack(); // 53B fails
     EXPECT_TRUE(messages.last().text.contains("ER011"));
     stepper.StepPhotoBack();
     EXPECT_EQ(name(), "53A.JPG");
@@ -191,7 +198,7 @@ TEST_F(StepperTest, TopTenPlacesTheTextBoxByPhotoNumber)
     ASSERT_EQ(view.number, "4");
     EXPECT_EQ(view.detailsBox, QRect(10, 85, 226, 284));
     EXPECT_EQ(view.detailsText, "E:\\RichText\\TTD.rtf");
-    stepper.StepPhotoBack();  // photo 3, its text found at PhotoPosition + 1
+    stepper.StepPhotoBack(); // photo 3, its text found at PhotoPosition + 1
     EXPECT_EQ(view.detailsText, "E:\\RichText\\TTC.rtf");
     EXPECT_EQ(view.detailsBox, QRect(350, 98, 226, 284));
 
@@ -205,7 +212,7 @@ TEST_F(StepperTest, TopTenPlacesTheTextBoxByPhotoNumber)
     stepper.StepPhotoBack();
     EXPECT_EQ(int(messages.shown.size()), reports + 1);
     EXPECT_TRUE(messages.last().text.contains("ER002"));
-    EXPECT_EQ(view.detailsBox, before);  // keeps its place and content
+    EXPECT_EQ(view.detailsBox, before); // keeps its place and content
     EXPECT_EQ(view.detailsText, "E:\\RichText\\TTC.rtf");
 }
 
@@ -214,8 +221,8 @@ TEST_F(StepperTest, SaverButtonsFollowThePhotoOnDisplay)
     std::vector<bool> calls;
     stepper.setSaverButtonsHook([&](bool inList) { calls.push_back(inList); });
     tree.add("sszephs/53B.JPG");
-    tree.add("sszephs/z5emblem.JPG");  // matched without regard to case
-    stepper.RefreshSaverButtons();  // no entry: the emblem stands in
+    tree.add("sszephs/z5emblem.JPG"); // matched without regard to case
+    stepper.RefreshSaverButtons();    // no entry: the emblem stands in
     choose("1953", "53");
     stepper.StepPhotoForward();
     EXPECT_EQ(calls, std::vector<bool>({true, false, true}));
@@ -226,7 +233,7 @@ TEST_F(StepperTest, NeighboursWrapWithinTheEntry)
     EXPECT_EQ(stepper.neighbour(1, +1), 2);
     EXPECT_EQ(stepper.neighbour(3, +1), 1);
     EXPECT_EQ(stepper.neighbour(1, -1), 3);
-    EXPECT_EQ(stepper.neighbour(4, +1), 0);  // a single photo has no neighbour
+    EXPECT_EQ(stepper.neighbour(4, +1), 0); // a single photo has no neighbour
 }
 
-}  // namespace
+} // namespace

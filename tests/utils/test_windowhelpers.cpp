@@ -27,7 +27,7 @@ TEST(SetTopmost, ChangesStackingOnlyNeverGeometryOrVisibility)
     w.show();
     const QRect g = w.geometry();
 
-    SetTopmost(&w, kTopmostOff);  // not topmost: nothing changes
+    SetTopmost(&w, kTopmostOff); // not topmost: nothing changes
     EXPECT_FALSE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(w.isVisible());
 
@@ -37,7 +37,7 @@ TEST(SetTopmost, ChangesStackingOnlyNeverGeometryOrVisibility)
     EXPECT_EQ(w.geometry(), g);
     EXPECT_FALSE(w.testAttribute(Qt::WA_ShowWithoutActivating));
 
-    SetTopmost(&w, 1);  // raised, still topmost
+    SetTopmost(&w, 1); // raised, still topmost
     EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 
     SetTopmost(&w, kTopmostOff);
@@ -47,8 +47,8 @@ TEST(SetTopmost, ChangesStackingOnlyNeverGeometryOrVisibility)
 
     QWidget hidden;
     SetTopmost(&hidden, kTopmostOn);
-    EXPECT_FALSE(hidden.isVisible());  // a hidden window is not shown by the switch
+    EXPECT_FALSE(hidden.isVisible()); // a hidden window is not shown by the switch
     SetTopmost(nullptr, kTopmostOn);
 }
 
-}  // namespace
+} // namespace

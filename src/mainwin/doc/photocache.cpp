@@ -35,12 +35,12 @@ QImage PhotoCache::decode(const QString& file, QSize target)
     const QSize full = reader.size();
     const bool toTarget = target.isValid() && !target.isEmpty();
     if (toTarget && full.isValid()) {
-        // Let the JPEG decoder scale by 1/2, 1/4 or 1/8 while it decodes (its DCT scaling, nearly free) as far
-        // as the result stays at least the shown size; asking for exactly that size keeps the reader from
+        // Let the JPEG decoder scale by 1/2, 1/4 or 1/8 while it decodes (its DCT scaling, nearly free) as
+        // far as the result stays at least the shown size; asking for exactly that size keeps the reader from
         // resampling on its own.
         int denominator = 1;
-        while (denominator < 8 && full.width() / (denominator * 2) >= target.width()
-               && full.height() / (denominator * 2) >= target.height())
+        while (denominator < 8 && full.width() / (denominator * 2) >= target.width() &&
+               full.height() / (denominator * 2) >= target.height())
             denominator *= 2;
         if (denominator > 1)
             reader.setScaledSize(QSize(full.width() / denominator, full.height() / denominator));
@@ -48,10 +48,10 @@ QImage PhotoCache::decode(const QString& file, QSize target)
     QImage image = reader.read();
     if (image.isNull())
         return image;
-    if (toTarget && image.size() != target)  // the photo control stretches: no aspect to keep
+    if (toTarget && image.size() != target) // the photo control stretches: no aspect to keep
         image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (image.format() != QImage::Format_RGB32 && !image.hasAlphaChannel())
-        image.convertTo(QImage::Format_RGB32);  // paints without another conversion
+        image.convertTo(QImage::Format_RGB32); // paints without another conversion
     return image;
 }
 
@@ -121,7 +121,7 @@ void PhotoCache::preload(const QStringList& files)
 
 void PhotoCache::clear()
 {
-    m_pool.clear();  // queued decodes that have not started
+    m_pool.clear(); // queued decodes that have not started
     std::lock_guard lock(m_mutex);
     m_entries.clear();
 }

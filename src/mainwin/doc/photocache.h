@@ -48,7 +48,7 @@ private:
 
     const int m_capacity;
     mutable std::mutex m_mutex;
-    std::list<Entry> m_entries;  // most recently used first
+    std::list<Entry> m_entries; // most recently used first
     QSize m_target;
     QThreadPool m_pool;
 };

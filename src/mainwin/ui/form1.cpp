@@ -32,7 +32,7 @@ struct Place {
     const char* name;
     const char* caption;
     int left, top, width, height;
-    int widthChange, leftChange;  // pixels, for screens other than 800 x 600
+    int widthChange, leftChange; // pixels, for screens other than 800 x 600
 };
 const Place kContentPlaces[] = {
     {Desc, "cmdDesc", "Description", 120, 0, 1215, 270, -7, -4},
@@ -56,7 +56,7 @@ const QSize kClientDesign(800, 530);
 QRect yearButtonDesign(int i)
 {
     const bool firstRow = i <= 24;
-    const int column = firstRow ? i - 1 : i - 25;  // 0 for the four-digit button
+    const int column = firstRow ? i - 1 : i - 25; // 0 for the four-digit button
     const int left = column == 0 ? 120 : 720 + 480 * (column - 1);
     const int width = column == 0 ? 615 : (i >= 9 && i <= 15 ? 510 : 495);
     return QRect(left, firstRow ? 120 : 480, width, 375);
@@ -83,11 +83,11 @@ QPixmap designPicture(QSize size)
 
 QRect twips(const QRect& r)
 {
-    return QRect(r.x() / Form1::kTwipsPerPixel, r.y() / Form1::kTwipsPerPixel, r.width() / Form1::kTwipsPerPixel,
-                 r.height() / Form1::kTwipsPerPixel);
+    return QRect(r.x() / Form1::kTwipsPerPixel, r.y() / Form1::kTwipsPerPixel,
+                 r.width() / Form1::kTwipsPerPixel, r.height() / Form1::kTwipsPerPixel);
 }
 
-}  // namespace
+} // namespace
 
 Form1::Form1(const MediaFiles& files, QWidget* parent) : QMainWindow(parent), m_files(files)
 {
@@ -271,26 +271,30 @@ void Form1::buildMenus()
     addItem(nullptr, QStringLiteral("&Movies"), QStringLiteral("mnuMovies"));
 
     auto* lit = addMenu(nullptr, QStringLiteral("&Literature"), QStringLiteral("mnuLiterature"));
-    connect(addItem(lit, QStringLiteral("Top Ten Zephane &People"), QStringLiteral("mnuTopTen")), &QAction::triggered,
-            this, [this] {
+    connect(addItem(lit, QStringLiteral("Top Ten Zephane &People"), QStringLiteral("mnuTopTen")),
+            &QAction::triggered, this, [this] {
                 if (m_controller)
                     m_controller->topTenMenu();
             });
-    addItem(lit, QStringLiteral("&Shark Quarterly Interview with Ledric Tazura"), QStringLiteral("mnuTazura1"));
+    addItem(lit, QStringLiteral("&Shark Quarterly Interview with Ledric Tazura"),
+            QStringLiteral("mnuTazura1"));
     auto* articles = addMenu(lit, QStringLiteral("Zephane &Articles"), QStringLiteral("mnuLitArticles"));
-    const char* const articleCaptions[] = {"&Hand Signals and Other Greetings", "&Commemorating the Z4",
-                                           "&Long Live the King!", "&Save the Wave", "&The Ten second Trip",
+    const char* const articleCaptions[] = {"&Hand Signals and Other Greetings",
+                                           "&Commemorating the Z4",
+                                           "&Long Live the King!",
+                                           "&Save the Wave",
+                                           "&The Ten second Trip",
                                            "The &Moment"};
     for (int i = 1; i <= 6; ++i)
         addItem(articles, QString::fromLatin1(articleCaptions[i - 1]), QStringLiteral("mnuArticles"), i);
     addItem(lit, QStringLiteral("Zephane &Books"), QStringLiteral("mnuBooks"));
     addItem(lit, QStringLiteral("Zephane &Catalogs"), QStringLiteral("mnuCatalogs"));
     auto* mags = addMenu(lit, QStringLiteral("Zephane &Magazines"), QStringLiteral("mnuMagazines"));
-    const char* const magCaptions[] = {"Zephane &Capers", "Zephane &Fever", "Zephane &Journal",
-                                       "Zephane &Magasinet", "Zephane &Quarterly", "Zephane &Restorer",
-                                       "Zephane &Trader", "For &Zephs Only", "&Shark Quarterly",
-                                       "The Yankee &Lady Gazette", "Z&eph Magazine", "Zeph V&ues",
-                                       "&Y-Car On-Line"};
+    const char* const magCaptions[] = {
+        "Zephane &Capers",    "Zephane &Fever",           "Zephane &Journal", "Zephane &Magasinet",
+        "Zephane &Quarterly", "Zephane &Restorer",        "Zephane &Trader",  "For &Zephs Only",
+        "&Shark Quarterly",   "The Yankee &Lady Gazette", "Z&eph Magazine",   "Zeph V&ues",
+        "&Y-Car On-Line"};
     for (int i = 1; i <= 13; ++i)
         addItem(mags, QString::fromLatin1(magCaptions[i - 1]), QStringLiteral("mnuMag"), i);
 
@@ -298,16 +302,16 @@ void Form1::buildMenus()
     addItem(misc, QStringLiteral("Zephane &Advertising Checklist"), QStringLiteral("mnuADs"));
     addItem(misc, QStringLiteral("Zephane &Engines"), QStringLiteral("mnuEngines"));
     addItem(misc, QStringLiteral("Zephane &Glossary"), QStringLiteral("mnuGlossary"));
-    connect(addItem(misc, QStringLiteral("&Miscellany"), QStringLiteral("mnuMiscellany")), &QAction::triggered, this,
-            [this] {
+    connect(addItem(misc, QStringLiteral("&Miscellany"), QStringLiteral("mnuMiscellany")),
+            &QAction::triggered, this, [this] {
                 if (m_controller)
                     m_controller->miscellanyMenu();
             });
     auto* museums = addMenu(misc, QStringLiteral("&Zephane Museums"), QStringLiteral("mnuMuseums"));
     for (int i = 1; i <= 2; ++i) {
         const Collection* c = collectionByMenu(CollectionMenu::Museums, i);
-        connect(addItem(museums, c ? c->menuCaption : QString(), QStringLiteral("mnuMus"), i), &QAction::triggered,
-                this, [this, i] {
+        connect(addItem(museums, c ? c->menuCaption : QString(), QStringLiteral("mnuMus"), i),
+                &QAction::triggered, this, [this, i] {
                     if (m_controller)
                         m_controller->museumMenu(i);
                 });
@@ -326,11 +330,14 @@ void Form1::buildMenus()
     };
     const Array arrays[] = {
         {"&Artwork", "mnuArtWork", "mnuArt", CollectionMenu::Art, 5, &MainController::artMenu},
-        {"&Zeph Stuff", "mnustuff", "mnuzephstuff", CollectionMenu::ZephStuff, 14, &MainController::zephStuffMenu},
-        {"S&pecialty", "mnuSpecial", "mnuSpecialty", CollectionMenu::Specialty, 11, &MainController::specialtyMenu},
+        {"&Zeph Stuff", "mnustuff", "mnuzephstuff", CollectionMenu::ZephStuff, 14,
+         &MainController::zephStuffMenu},
+        {"S&pecialty", "mnuSpecial", "mnuSpecialty", CollectionMenu::Specialty, 11,
+         &MainController::specialtyMenu},
     };
     for (const Array& arr : arrays) {
-        auto* menu = addMenu(nullptr, QString::fromLatin1(arr.menuCaption), QString::fromLatin1(arr.menuName));
+        auto* menu =
+            addMenu(nullptr, QString::fromLatin1(arr.menuCaption), QString::fromLatin1(arr.menuName));
         for (int i = 0; i < arr.count; ++i) {
             const Collection* c = collectionByMenu(arr.kind, i);
             QAction* a = addItem(menu, c ? c->menuCaption : QString(), QString::fromLatin1(arr.itemName), i);
@@ -368,7 +375,8 @@ void Form1::fitClientSize()
         for (QWidget* w : m_frame1->findChildren<QWidget*>())
             right = std::max(right, m_frame1->x() + w->geometry().right());
         // Never narrower than the menu bar, so every menu title stays in view.
-        client = QSize(std::max(right + 10, menuBar()->sizeHint().width()), m_frame1->geometry().bottom() + 7);
+        client =
+            QSize(std::max(right + 10, menuBar()->sizeHint().width()), m_frame1->geometry().bottom() + 7);
     }
     m_client->setFixedSize(client);
     adjustSize();
@@ -453,11 +461,26 @@ bool Form1::showPhoto(const QString& mediaPath)
     return true;
 }
 
-void Form1::hidePhoto() { m_image4->hide(); }
-void Form1::setPhotoVisible(bool visible) { m_image4->setVisible(visible); }
-void Form1::setPhotoNumber(const QString& number) { m_panPhoto->setText(number); }
-QString Form1::photoNumber() const { return m_panPhoto->text(); }
-void Form1::setPhotoFileName(const QString& name) { m_txtFile->setText(name); }
+void Form1::hidePhoto()
+{
+    m_image4->hide();
+}
+void Form1::setPhotoVisible(bool visible)
+{
+    m_image4->setVisible(visible);
+}
+void Form1::setPhotoNumber(const QString& number)
+{
+    m_panPhoto->setText(number);
+}
+QString Form1::photoNumber() const
+{
+    return m_panPhoto->text();
+}
+void Form1::setPhotoFileName(const QString& name)
+{
+    m_txtFile->setText(name);
+}
 
 void Form1::focusYearButton(int index, bool enableFirst)
 {
@@ -468,7 +491,10 @@ void Form1::focusYearButton(int index, bool enableFirst)
     }
 }
 
-bool Form1::detailsVisible() const { return !m_details->isHidden(); }
+bool Form1::detailsVisible() const
+{
+    return !m_details->isHidden();
+}
 
 bool Form1::loadDetails(const QString& mediaPath)
 {
@@ -478,11 +504,26 @@ bool Form1::loadDetails(const QString& mediaPath)
     return m_richText(*m_details, *real);
 }
 
-void Form1::setDetailsVisible(bool visible) { m_details->setVisible(visible); }
-QRect Form1::detailsGeometry() const { return m_details->geometry(); }
-void Form1::setDetailsGeometry(const QRect& geometry) { m_details->setGeometry(geometry); }
-QRect Form1::adButtonGeometry() const { return m_content[Ad]->geometry(); }
-QRect Form1::photoGeometry() const { return m_image4->geometry(); }
+void Form1::setDetailsVisible(bool visible)
+{
+    m_details->setVisible(visible);
+}
+QRect Form1::detailsGeometry() const
+{
+    return m_details->geometry();
+}
+void Form1::setDetailsGeometry(const QRect& geometry)
+{
+    m_details->setGeometry(geometry);
+}
+QRect Form1::adButtonGeometry() const
+{
+    return m_content[Ad]->geometry();
+}
+QRect Form1::photoGeometry() const
+{
+    return m_image4->geometry();
+}
 
 void Form1::setEntryCaption(const QString& text)
 {
@@ -492,9 +533,18 @@ void Form1::setEntryCaption(const QString& text)
     m_panYear->resize(std::max(810 / kTwipsPerPixel, needed), m_panYear->height());
 }
 
-void Form1::setContentButtonEnabled(ContentButton button, bool enabled) { m_content[button]->setEnabled(enabled); }
-bool Form1::contentButtonEnabled(ContentButton button) const { return m_content[button]->isEnabled(); }
-void Form1::setContentButtonCaption(ContentButton button, const QString& caption) { m_content[button]->setText(caption); }
+void Form1::setContentButtonEnabled(ContentButton button, bool enabled)
+{
+    m_content[button]->setEnabled(enabled);
+}
+bool Form1::contentButtonEnabled(ContentButton button) const
+{
+    return m_content[button]->isEnabled();
+}
+void Form1::setContentButtonCaption(ContentButton button, const QString& caption)
+{
+    m_content[button]->setText(caption);
+}
 
 void Form1::setYearButtonEnabled(int index, bool enabled)
 {
@@ -528,7 +578,10 @@ void Form1::setPicturePanelVisible(PicturePanel panel, bool visible)
         it->second->setVisible(visible);
 }
 
-void Form1::setMainWindowEnabled(bool enabled) { setEnabled(enabled); }
+void Form1::setMainWindowEnabled(bool enabled)
+{
+    setEnabled(enabled);
+}
 
 void Form1::setBusy(bool busy)
 {
@@ -601,13 +654,14 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
                     return true;
                 }
                 break;
-            default: break;
+            default:
+                break;
             }
         }
         // After an entry was chosen the space key activates the button like any button; before that the
         // key handler selects the year itself (the same result) and the button's own click is skipped.
-        if (event->type() == QEvent::KeyRelease && m_eatSpaceRelease
-            && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        if (event->type() == QEvent::KeyRelease && m_eatSpaceRelease &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
             if (!static_cast<QKeyEvent*>(event)->isAutoRepeat())
                 m_eatSpaceRelease = false;
             return true;

@@ -112,7 +112,7 @@ private:
     QTextBrowser* m_details = nullptr;
     QLineEdit* m_txtFile = nullptr;
     std::array<QPushButton*, catalogue::kContentButtonCount> m_content{};
-    std::vector<QPushButton*> m_years;  // [0] is button 1
+    std::vector<QPushButton*> m_years; // [0] is button 1
     std::array<QListWidget*, 2> m_lists{};
     std::map<catalogue::PicturePanel, QWidget*> m_pictures;
     std::vector<QAction*> m_items;

@@ -30,7 +30,7 @@ QPixmap splashPicture(QSize size)
     return pm;
 }
 
-}  // namespace
+} // namespace
 
 Form2::Form2(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {

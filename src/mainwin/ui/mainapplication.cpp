@@ -21,7 +21,7 @@ MainApplication::MainApplication(Ports ports, QString programFolder)
 
 MainApplication::~MainApplication()
 {
-    QApplication::restoreOverrideCursor();  // harmless when none is set
+    QApplication::restoreOverrideCursor(); // harmless when none is set
 }
 
 bool MainApplication::start(const QString& commandLine)
@@ -59,21 +59,19 @@ bool MainApplication::start(const QString& commandLine)
 void MainApplication::splashTimerFired()
 {
     if (m_form1)
-        return;  // the main window is up; the splash has closed
+        return; // the main window is up; the splash has closed
     const bool is800x600 = IsScreenSize(m_ports.screen, 800, 600);
     m_form1 = std::make_unique<Form1>(m_files);
     m_stepper = std::make_unique<PhotoStepper>(
         PhotoStepper::Context{m_index, m_step, m_selection, *m_form1, m_reporter, m_roots, m_files});
     m_controller = std::make_unique<MainController>(
-        MainController::Context{m_selection, m_step, m_index, *m_stepper, *m_form1, m_reporter, m_ports.messages,
-                                m_ports.processes, m_ports.mainMedia, m_roots, m_files});
+        MainController::Context{m_selection, m_step, m_index, *m_stepper, *m_form1, m_reporter,
+                                m_ports.messages, m_ports.processes, m_ports.mainMedia, m_roots, m_files});
     m_form1->setController(m_controller.get());
     m_ports.mainMedia.setDisplayWindow(nullptr);
-    m_reporter.setHooks({[this] {
-                             m_form1->focusYearButton(catalogue::nextYearButton(m_selection.currentYearIndex),
-                                                      false);
-                         },
-                         [this] { m_form1->setEnabled(true); }});
+    m_reporter.setHooks(
+        {[this] { m_form1->focusYearButton(catalogue::nextYearButton(m_selection.currentYearIndex), false); },
+         [this] { m_form1->setEnabled(true); }});
 
     // The main window's load takes the pointer back and closes the splash (once the main window is shown,
     // so that closing the splash never leaves the program without a window).

@@ -32,8 +32,8 @@ public:
         IMessages& messages;
         const IDrives& drives;
         const IScreen& screen;
-        IMediaDevice& splashMedia;  // Form2's MMControl1
-        IMediaDevice& mainMedia;    // Form1's MMControl1
+        IMediaDevice& splashMedia; // Form2's MMControl1
+        IMediaDevice& mainMedia;   // Form1's MMControl1
     };
 
     MainApplication(Ports ports, QString programFolder);

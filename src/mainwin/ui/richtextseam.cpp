@@ -11,7 +11,8 @@ bool loadRichTextPlain(QTextBrowser& box, const QString& realPath)
         return false;
     QString text = QString::fromLatin1(f.read(1 << 20));
     if (text.startsWith(QLatin1String("{\\rtf"))) {
-        static const QRegularExpression groups(QStringLiteral("\\{\\\\(\\*|fonttbl|colortbl|stylesheet|info)[^{}]*(\\{[^{}]*\\}[^{}]*)*\\}"));
+        static const QRegularExpression groups(
+            QStringLiteral("\\{\\\\(\\*|fonttbl|colortbl|stylesheet|info)[^{}]*(\\{[^{}]*\\}[^{}]*)*\\}"));
         static const QRegularExpression par(QStringLiteral("\\\\par[d]?\\b ?"));
         static const QRegularExpression words(QStringLiteral("\\\\[a-zA-Z]+-?\\d* ?"));
         text.remove(groups);

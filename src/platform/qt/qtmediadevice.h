@@ -24,7 +24,10 @@ public:
     void setDisplayWindow(QObject* window) override;
     bool command(const QString& command) override;
     QString errorText() const override { return m_error; }
-    void setButtonHandler(std::function<void(MediaButton)> handler) override { m_handler = std::move(handler); }
+    void setButtonHandler(std::function<void(MediaButton)> handler) override
+    {
+        m_handler = std::move(handler);
+    }
 
     // The bar of seven buttons (Prev, Next, Play, Pause, Back, Step, Stop) as a widget of its own.
     QWidget* createButtonBar(QWidget* parent);

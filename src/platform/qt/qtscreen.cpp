@@ -9,7 +9,13 @@ QSize screenSize()
     const QScreen* s = QGuiApplication::primaryScreen();
     return s ? s->size() : QSize();
 }
-}  // namespace
+} // namespace
 
-long long QtScreen::widthTwips() const { return 15LL * screenSize().width(); }
-long long QtScreen::heightTwips() const { return 15LL * screenSize().height(); }
+long long QtScreen::widthTwips() const
+{
+    return 15LL * screenSize().width();
+}
+long long QtScreen::heightTwips() const
+{
+    return 15LL * screenSize().height();
+}
