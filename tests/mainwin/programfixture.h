@@ -68,7 +68,7 @@ protected:
     int focusedYearButton() const
     {
         QWidget* f = window()->focusWidget();
-        return f && f->objectName() == QLatin1String("cmdYR") ? f->property("index").toInt() : 0;
+        return f && f->objectName().startsWith(QLatin1String("cmdYR_")) ? f->property("index").toInt() : 0;
     }
     static void key(QWidget* w, int qtKey)
     {

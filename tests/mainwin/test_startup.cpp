@@ -78,10 +78,12 @@ TEST_F(StartupTest, MainWindowLoadClosesTheSplashAndFillsTheLists)
     EXPECT_FALSE(w->findChild<QTextBrowser*>("rtbDetails")->isVisible());
     EXPECT_EQ(w->menuItem("mnuMag", 1)->text(), "Zephane &&Capers");
     EXPECT_EQ(w->menuItem("mnuMag", 2)->text(), "Zephane &Fever");
+    EXPECT_EQ(w->yearButton(31)->objectName(), "cmdYR_31");
+    EXPECT_EQ(w->findChild<QAction*>("mnuMag_13"), w->menuItem("mnuMag", 13));
 
-    const auto lists = w->findChildren<QListWidget*>("List1");
-    ASSERT_EQ(lists.size(), 2);
+    const QList<QListWidget*> lists = {w->findChild<QListWidget*>("List1_0"), w->findChild<QListWidget*>("List1_1")};
     for (QListWidget* l : lists) {
+        ASSERT_NE(l, nullptr);
         ASSERT_EQ(l->count(), 48);
         EXPECT_EQ(l->item(0)->text(), "1953");
         EXPECT_EQ(l->item(30)->text(), "1984");

@@ -24,7 +24,13 @@ using namespace catalogue;
 
 namespace {
 
+// Control arrays: the object name carries the index ("cmdYR_31", "mnuMag_1"); the property keeps it handy.
 const char* const kIndexProperty = "index";
+
+QString arrayName(const QString& name, int index)
+{
+    return index < 0 ? name : name + QLatin1Char('_') + QString::number(index);
+}
 
 // Design positions in twips: left, top, width, height.
 struct Place {
@@ -199,7 +205,7 @@ void Form1::buildControls()
     m_frame1->setAttribute(Qt::WA_NoMousePropagation);
     for (int i = 1; i <= kYearButtonCount; ++i) {
         auto* b = new QPushButton(yearButtonCaption(i), m_frame1);
-        b->setObjectName(QStringLiteral("cmdYR"));
+        b->setObjectName(arrayName(QStringLiteral("cmdYR"), i));
         b->setProperty(kIndexProperty, i);
         b->setAccessibleName(yearForIndex(i));
         b->setGeometry(twips(yearButtonDesign(i)));
@@ -218,7 +224,7 @@ void Form1::buildControls()
     // The booklet's year lists live on the print panel; they are filled here at start-up.
     for (int i = 0; i < 2; ++i) {
         m_lists[i] = new QListWidget(m_client);
-        m_lists[i]->setObjectName(QStringLiteral("List1"));
+        m_lists[i]->setObjectName(arrayName(QStringLiteral("List1"), i));
         m_lists[i]->setProperty(kIndexProperty, i);
         m_lists[i]->hide();
     }
@@ -236,7 +242,7 @@ QMenu* Form1::addMenu(QMenu* parent, const QString& caption, const QString& name
 QAction* Form1::addItem(QMenu* menu, const QString& caption, const QString& name, int index)
 {
     QAction* a = menu ? menu->addAction(caption) : menuBar()->addAction(caption);
-    a->setObjectName(name);
+    a->setObjectName(arrayName(name, index));
     if (index >= 0)
         a->setProperty(kIndexProperty, index);
     m_items.push_back(a);
@@ -384,13 +390,10 @@ void Form1::fitClientSize()
 
 QAction* Form1::menuItem(const QString& objectName, int index) const
 {
-    for (QAction* a : m_items) {
-        if (a->objectName() != objectName)
-            continue;
-        const QVariant v = a->property(kIndexProperty);
-        if (index < 0 ? !v.isValid() : (v.isValid() && v.toInt() == index))
+    const QString name = arrayName(objectName, index);
+    for (QAction* a : m_items)
+        if (a->objectName() == name)
             return a;
-    }
     return nullptr;
 }
 
@@ -634,7 +637,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     const QVariant index = watched->property(kIndexProperty);
-    if (watched->objectName() == QLatin1String("cmdYR") && index.isValid()) {
+    if (watched->objectName().startsWith(QLatin1String("cmdYR_")) && index.isValid()) {
         if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
             switch (key->key()) {
