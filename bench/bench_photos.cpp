@@ -48,7 +48,7 @@ struct PhotoTree {
             QPainter p(&img);
             QRadialGradient g(QPointF(200 + i * 60, 300), 700);
             g.setColorAt(0, QColor::fromHsv(i * 40, 160, 240));
-            g.setColorAt(1, QColor::fromHsv(i * 40 + 120, 220, 60));
+            g.setColorAt(1, QColor::fromHsv((i * 40 + 120) % 360, 220, 60));
             p.fillRect(img.rect(), g);
             for (int s = 0; s < 400; ++s) { // detail, so the file is photo-sized rather than flat
                 p.setPen(QColor::fromHsv(int(rng() % 360), 200, int(rng() % 256)));

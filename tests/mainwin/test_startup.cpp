@@ -63,6 +63,15 @@ TEST_F(StartupTest, MissingSoundIsSilentAndUnplayableSoundDoesNotStopStartUp)
     EXPECT_TRUE(splashMedia.commands.isEmpty());
     EXPECT_EQ(program->errorState().code, "ER037"); // ER055 was set, then the index set its own
     EXPECT_TRUE(messages.shown.empty());
+
+    // A sound file that does not open: no "play", no message, start-up goes on.
+    splashMedia.failAllOpens = true;
+    tree.add("passby.wav", "not a sound");
+    startProgram();
+    ASSERT_TRUE(started);
+    EXPECT_EQ(splashMedia.commands, QStringList({"close", "open"}));
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(program->splash()->timer().isActive());
 }
 
 TEST_F(StartupTest, MainWindowLoadClosesTheSplashAndFillsTheLists)
