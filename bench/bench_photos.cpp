@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QLabel>
@@ -25,6 +26,9 @@
 #include "../tests/fakes/fakemessages.h"
 #include "../tests/fakes/fakeprocesses.h"
 #include "../tests/fakes/fakescreen.h"
+#include "catalog/errorreporter.h"
+#include "catalog/mediafiles.h"
+#include "catalog/mediaroots.h"
 #include "catalog/photoindex.h"
 #include "mainwin/maincontroller.h"
 #include "mainwin/ui/form1.h"
@@ -170,5 +174,37 @@ void BM_StepPreloaded(benchmark::State& state)
     state.counters["cached_photos"] = program.window().photoCache().heldCount();
 }
 BENCHMARK(BM_StepPreloaded)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+namespace {
+
+// The whole start-up step: listing a folder of n photo files through MediaFiles, then sorting and numbering.
+void BM_LoadPhotoIndexFromFolder(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    QTemporaryDir dir;
+    QDir().mkpath(dir.path() + "/zephanes");
+    QDir().mkpath(dir.path() + "/clipart");
+    std::mt19937 rng(2);
+    for (int i = 0; i < n; ++i) {
+        QFile f(dir.path() +
+                QStringLiteral("/zephanes/%1%2.jpg").arg(int(rng() % 47) + 53).arg(i, 6, 10, QChar('0')));
+        f.open(QIODevice::WriteOnly);
+    }
+    FakeDrives drives;
+    FakeMessages messages;
+    FakeProcesses processes;
+    ErrorState errors;
+    ErrorReporter reporter(errors, messages, processes);
+    MediaFiles files(drives);
+    MediaRoots roots{dir.path(), dir.path(), dir.path()};
+    for (auto _ : state) {
+        PhotoIndex index;
+        LoadPhotoIndex(index, roots, files, reporter);
+        benchmark::DoNotOptimize(index.photoFiles.size());
+    }
+}
+BENCHMARK(BM_LoadPhotoIndexFromFolder)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
