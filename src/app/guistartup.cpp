@@ -1,41 +1,30 @@
 #include "app/guistartup.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 #include "app/programfolder.h"
-#include "catalog/errorreporter.h"
-#include "catalog/mediafiles.h"
-#include "catalog/mediaroots.h"
-#include "catalog/rootsearch.h"
+#include "mainwin/ui/mainapplication.h"
 #include "platform/qt/linuxdrives.h"
 #include "platform/qt/linuxprocesses.h"
+#include "platform/qt/qtmediadevice.h"
 #include "platform/qt/qtmessages.h"
+#include "platform/qt/qtscreen.h"
 
 int runGui(QApplication& app, const QString& commandLine)
 {
+    // Qt's FFmpeg media backend crashes on machines without a sound device; GStreamer plays silently.
+    if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "gstreamer");
+
     QtMessages messages;
     LinuxProcesses processes;
     LinuxDrives drives;
-    ErrorState errors;
-    ErrorReporter reporter(errors, messages, processes);
-    MediaRoots roots;
-    roots.programFolder = programFolder();
-    MediaFiles files(drives);
+    QtScreen screen;
+    QtMediaDevice splashSound;
+    QtMediaDevice mainMedia;
 
-    if (processes.anotherInstanceRunning()) {
-        messages.ask({QString(), QStringLiteral("The Zephane Folarium is already running!"), MessageIcon::Error,
-                      MessageButtons::Ok, true});
+    MainApplication program({processes, messages, drives, screen, splashSound, mainMedia}, programFolder());
+    if (!program.start(commandLine))
         return 0;
-    }
-    RootSearch search(roots, files, reporter);
-    if (!search.run(commandLine))
-        return 0;
-
-    QMainWindow window;
-    window.setObjectName(QStringLiteral("Form1"));
-    window.setWindowTitle(QStringLiteral("The Zephane Folarium  2000"));
-    window.resize(800, 600);
-    window.show();
     return app.exec();
 }

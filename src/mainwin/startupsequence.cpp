@@ -1,0 +1,56 @@
+#include "mainwin/startupsequence.h"
+
+#include "catalog/errorreporter.h"
+#include "catalog/mediafiles.h"
+#include "catalog/mediaroots.h"
+#include "catalog/photoindex.h"
+#include "catalog/rootsearch.h"
+#include "catalog/selectionstate.h"
+#include "platform/mediadevice.h"
+#include "platform/messages.h"
+#include "platform/processes.h"
+
+QString StartupSequence::startupSoundPath(const QString& programFolder)
+{
+    return programFolder + QStringLiteral("\\passby.wav");
+}
+
+bool StartupSequence::SplashLoad(const QString& commandLine)
+{
+    auto call = [](const auto& hook, auto... args) {
+        if (hook)
+            hook(args...);
+    };
+    if (m.processes.anotherInstanceRunning()) {
+        m.messages.ask({errors::kTitle, QStringLiteral("The Zephane Folarium is already running!"),
+                        MessageIcon::Error, MessageButtons::Ok, true});
+        call(m_hooks.closeSplash);
+        m.processes.endProgramNow(0);
+        return false;
+    }
+    call(m_hooks.setBusy, true);
+
+    RootSearch search(m.roots, m.files, m.reporter);
+    search.setBeforeFailureReport([this] {
+        if (m_hooks.stopSplashTimer)
+            m_hooks.stopSplashTimer();
+    });
+    if (!search.run(commandLine))
+        return false;
+
+    const QString sound = startupSoundPath(m.roots.programFolder);
+    if (const std::optional<QString> real = m.files.resolve(sound)) {
+        m.splashMedia.command(QStringLiteral("close"));
+        m.splashMedia.setDeviceType(QStringLiteral("WaveAudio"));
+        m.splashMedia.setFileName(*real);
+        // A sound that does not open or play only means silence.
+        if (m.splashMedia.command(QStringLiteral("open")))
+            m.splashMedia.command(QStringLiteral("play"));
+    } else {
+        m.reporter.state().code = QStringLiteral("ER055");
+    }
+
+    call(m_hooks.startSplashTimer, kSplashMilliseconds);
+    m.selection.firstClickPending = true;
+    return LoadPhotoIndex(m.index, m.roots, m.files, m.reporter);
+}

@@ -1,0 +1,674 @@
+#include "mainwin/ui/form1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QToolButton>
+
+#include "catalog/catalogue.h"
+#include "catalog/mediafiles.h"
+#include "mainwin/captions.h"
+#include "mainwin/maincontroller.h"
+
+using namespace catalogue;
+
+namespace {
+
+// Control arrays: the object name carries the index ("cmdYR_31", "mnuMag_1"); the property keeps it handy.
+const char* const kIndexProperty = "index";
+
+QString arrayName(const QString& name, int index)
+{
+    return index < 0 ? name : name + QLatin1Char('_') + QString::number(index);
+}
+
+// Design positions in twips: left, top, width, height.
+struct Place {
+    ContentButton button;
+    const char* name;
+    const char* caption;
+    int left, top, width, height;
+    int widthChange, leftChange; // pixels, for screens other than 800 x 600
+};
+const Place kContentPlaces[] = {
+    {Desc, "cmdDesc", "Description", 120, 0, 1215, 270, -7, -4},
+    {Options, "cmdOptions", "Options", 1320, 0, 975, 270, -12, -15},
+    {Stats, "cmdStats", "Statistics", 2280, 0, 1095, 270, -12, -29},
+    {Colors, "cmdColors", "Colors", 3360, 0, 855, 270, -14, -43},
+    {Script, "cmdScript", "Script", 4200, 0, 855, 270, -14, -57},
+    {Rear, "cmdEmbRear", "Rear Emblem", 5040, 0, 1455, 270, -12, -71},
+    {Side, "cmdEmbSide", "Side Emblem", 6480, 0, 1335, 270, -12, -85},
+    {Nose, "cmdEmblem", "Nose Emblem", 7800, 0, 1455, 270, -12, -99},
+    {ClipArt, "cmdClipArt", "ClipArt ", 9240, 0, 855, 270, -12, -113},
+    {Ad, "cmdAd", "Ad", 10080, 0, 615, 270, -12, -127},
+    {Nostalgia, "cmdNostalgia", "Nostalgia", 10680, 0, 1095, 270, -12, -141},
+};
+
+// Main-window pixels of the photo and the year strip at design time.
+const QRect kImage4Design(10, 48, 780, 410);
+const QRect kFrame1Design(4, 462, 792, 62);
+const QSize kClientDesign(800, 530);
+
+QRect yearButtonDesign(int i)
+{
+    const bool firstRow = i <= 24;
+    const int column = firstRow ? i - 1 : i - 25; // 0 for the four-digit button
+    const int left = column == 0 ? 120 : 720 + 480 * (column - 1);
+    const int width = column == 0 ? 615 : (i >= 9 && i <= 15 ? 510 : 495);
+    return QRect(left, firstRow ? 120 : 480, width, 375);
+}
+
+QPixmap designPicture(QSize size)
+{
+    QPixmap pm(size);
+    QPainter p(&pm);
+    QLinearGradient g(0, 0, size.width(), size.height());
+    g.setColorAt(0, QColor(20, 20, 28));
+    g.setColorAt(1, QColor(70, 80, 110));
+    p.fillRect(pm.rect(), g);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QColor(225, 225, 235));
+    p.setFont(QFont(QStringLiteral("Serif"), 30, QFont::Bold, true));
+    p.drawText(pm.rect().adjusted(0, -40, 0, -40), Qt::AlignCenter, QStringLiteral("The Zephane Folarium"));
+    p.setFont(QFont(QStringLiteral("Sans"), 12));
+    p.setPen(QColor(200, 200, 215));
+    p.drawText(pm.rect().adjusted(0, 60, 0, 60), Qt::AlignCenter,
+               QStringLiteral("Click anywhere to begin, or choose a year below"));
+    return pm;
+}
+
+QRect twips(const QRect& r)
+{
+    return QRect(r.x() / Form1::kTwipsPerPixel, r.y() / Form1::kTwipsPerPixel,
+                 r.width() / Form1::kTwipsPerPixel, r.height() / Form1::kTwipsPerPixel);
+}
+
+} // namespace
+
+Form1::Form1(const MediaFiles& files, QWidget* parent) : QMainWindow(parent), m_files(files)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("The Zephane Folarium  2000"));
+    buildControls();
+    buildMenus();
+    fitClientSize();
+}
+
+Form1::~Form1()
+{
+    if (m_busy)
+        QApplication::restoreOverrideCursor();
+}
+
+void Form1::placeTwips(QWidget* w, int left, int top, int width, int height)
+{
+    w->setGeometry(twips(QRect(left, top, width, height)));
+}
+
+void Form1::buildControls()
+{
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("Form1Client"));
+    QFont small = m_client->font();
+    small.setPixelSize(11);
+    m_client->setFont(small);
+    setCentralWidget(m_client);
+    m_client->installEventFilter(this);
+
+    m_image4 = new QLabel(m_client);
+    m_image4->setObjectName(QStringLiteral("Image4"));
+    m_image4->setAccessibleName(QStringLiteral("Photo"));
+    m_image4->setScaledContents(true);
+    m_image4->setGeometry(kImage4Design);
+    m_image4->setPixmap(designPicture(kImage4Design.size()));
+    m_image4->installEventFilter(this);
+
+    for (const Place& p : kContentPlaces) {
+        auto* b = new QPushButton(QString::fromLatin1(p.caption), m_client);
+        b->setObjectName(QString::fromLatin1(p.name));
+        placeTwips(b, p.left, p.top, p.width, p.height);
+        m_content[p.button] = b;
+        const ContentButton which = p.button;
+        connect(b, &QPushButton::clicked, this, [this, which] { emit contentButtonClicked(which); });
+    }
+
+    m_spin = new QWidget(m_client);
+    m_spin->setObjectName(QStringLiteral("SpinButton1"));
+    placeTwips(m_spin, 120, 360, 615, 300);
+    auto* back = new QToolButton(m_spin);
+    back->setObjectName(QStringLiteral("SpinDown"));
+    back->setArrowType(Qt::LeftArrow);
+    back->setAccessibleName(QStringLiteral("Previous photo"));
+    back->setGeometry(0, 0, m_spin->width() / 2, m_spin->height());
+    auto* forward = new QToolButton(m_spin);
+    forward->setObjectName(QStringLiteral("SpinUp"));
+    forward->setArrowType(Qt::RightArrow);
+    forward->setAccessibleName(QStringLiteral("Next photo"));
+    forward->setGeometry(m_spin->width() / 2, 0, m_spin->width() - m_spin->width() / 2, m_spin->height());
+    connect(back, &QToolButton::clicked, this, [this] {
+        if (m_controller)
+            m_controller->StepPhotoBack();
+    });
+    connect(forward, &QToolButton::clicked, this, [this] {
+        if (m_controller)
+            m_controller->StepPhotoForward();
+    });
+
+    auto panel = [this](const QString& name, const QString& caption) {
+        auto* l = new QLabel(caption, m_client);
+        l->setObjectName(name);
+        l->setAlignment(Qt::AlignCenter);
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setAttribute(Qt::WA_NoMousePropagation);
+        return l;
+    };
+    m_panPhoto = panel(QStringLiteral("panPhoto"), QStringLiteral("1"));
+    placeTwips(m_panPhoto, 720, 360, 390, 300);
+    m_panYear = panel(QStringLiteral("panYear"), catalogue::kNoEntry);
+    placeTwips(m_panYear, 1080, 360, 810, 300);
+    m_panYear->setAccessibleName(QStringLiteral("Entry"));
+
+    m_details = new QTextBrowser(m_client);
+    m_details->setObjectName(QStringLiteral("rtbDetails"));
+    m_details->setReadOnly(true);
+    placeTwips(m_details, 4920, 600, 4935, 975);
+    m_details->hide();
+
+    m_txtFile = new QLineEdit(m_client);
+    m_txtFile->setObjectName(QStringLiteral("txtFile"));
+    m_txtFile->setReadOnly(true);
+    m_txtFile->setGeometry(140, 24, 100, 20);
+    m_txtFile->hide();
+
+    m_reload = new QPushButton(QStringLiteral("Reload Array"), m_client);
+    m_reload->setObjectName(QStringLiteral("ReloadArray"));
+    m_reload->setGeometry(250, 24, 80, 20);
+    m_reload->hide();
+    connect(m_reload, &QPushButton::clicked, this, [this] {
+        if (m_controller)
+            m_controller->reloadArray();
+    });
+
+    m_frame1 = new QFrame(m_client);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    m_frame1->setGeometry(kFrame1Design);
+    m_frame1->setAttribute(Qt::WA_NoMousePropagation);
+    for (int i = 1; i <= kYearButtonCount; ++i) {
+        auto* b = new QPushButton(yearButtonCaption(i), m_frame1);
+        b->setObjectName(arrayName(QStringLiteral("cmdYR"), i));
+        b->setProperty(kIndexProperty, i);
+        b->setAccessibleName(yearForIndex(i));
+        b->setGeometry(twips(yearButtonDesign(i)));
+        b->installEventFilter(this);
+        connect(b, &QPushButton::clicked, this, [this, i] {
+            if (m_controller)
+                m_controller->yearButtonClicked(i);
+        });
+        m_years.push_back(b);
+    }
+    m_exit = new QPushButton(QStringLiteral("Exit"), m_frame1);
+    m_exit->setObjectName(QStringLiteral("cmdExit"));
+    placeTwips(m_exit, 11280, 480, 495, 375);
+    connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
+
+    // The booklet's year lists live on the print panel; they are filled here at start-up.
+    for (int i = 0; i < 2; ++i) {
+        m_lists[i] = new QListWidget(m_client);
+        m_lists[i]->setObjectName(arrayName(QStringLiteral("List1"), i));
+        m_lists[i]->setProperty(kIndexProperty, i);
+        m_lists[i]->hide();
+    }
+}
+
+QMenu* Form1::addMenu(QMenu* parent, const QString& caption, const QString& name)
+{
+    QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    m_items.push_back(menu->menuAction());
+    return menu;
+}
+
+QAction* Form1::addItem(QMenu* menu, const QString& caption, const QString& name, int index)
+{
+    QAction* a = menu ? menu->addAction(caption) : menuBar()->addAction(caption);
+    a->setObjectName(arrayName(name, index));
+    if (index >= 0)
+        a->setProperty(kIndexProperty, index);
+    m_items.push_back(a);
+    connect(a, &QAction::triggered, this, [this, name, index] { emit menuItemTriggered(name, index); });
+    return a;
+}
+
+void Form1::buildMenus()
+{
+    auto* file = addMenu(nullptr, QStringLiteral("&File"), QStringLiteral("mnuFile"));
+    addItem(file, QStringLiteral("&Copy CD-ROM photos to hard drive"), QStringLiteral("mnuCopy"));
+    addItem(file, QStringLiteral("&Remove photos from hard drive"), QStringLiteral("mnuRemove"));
+    file->addSeparator();
+    addItem(file, QStringLiteral("&Copy CD-ROM movies to hard drive"), QStringLiteral("mnuCopyMovies"));
+    addItem(file, QStringLiteral("&Remove movies from hard drive"), QStringLiteral("mnuRemoveMovies"));
+    file->addSeparator();
+    addItem(file, QStringLiteral("&Install Screen saver"), QStringLiteral("mnuSaver"));
+    addItem(file, QStringLiteral("Install Intel &Video Software"), QStringLiteral("mnuVideo"));
+    file->addSeparator();
+    addItem(file, QStringLiteral("Print &Photo"), QStringLiteral("mnuPrintPhoto"));
+    addItem(file, QStringLiteral("Print &Booklet"), QStringLiteral("mnuPrnt"));
+    addItem(file, QStringLiteral("Print &Setup"), QStringLiteral("mnuPrint"));
+    file->addSeparator();
+    addItem(file, QStringLiteral("Check Screen Resolution Setting"), QStringLiteral("mnuCheckScreen"));
+    file->addSeparator();
+    addItem(file, QStringLiteral("Show File &Names"), QStringLiteral("mnuNames"));
+    file->addSeparator();
+    QAction* exit = addItem(file, QStringLiteral("E&xit"), QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    addItem(nullptr, QStringLiteral("Sound &Effects"), QStringLiteral("mnuSound"));
+    addItem(nullptr, QStringLiteral("&Movies"), QStringLiteral("mnuMovies"));
+
+    auto* lit = addMenu(nullptr, QStringLiteral("&Literature"), QStringLiteral("mnuLiterature"));
+    connect(addItem(lit, QStringLiteral("Top Ten Zephane &People"), QStringLiteral("mnuTopTen")),
+            &QAction::triggered, this, [this] {
+                if (m_controller)
+                    m_controller->topTenMenu();
+            });
+    addItem(lit, QStringLiteral("&Shark Quarterly Interview with Ledric Tazura"),
+            QStringLiteral("mnuTazura1"));
+    auto* articles = addMenu(lit, QStringLiteral("Zephane &Articles"), QStringLiteral("mnuLitArticles"));
+    const char* const articleCaptions[] = {"&Hand Signals and Other Greetings",
+                                           "&Commemorating the Z4",
+                                           "&Long Live the King!",
+                                           "&Save the Wave",
+                                           "&The Ten second Trip",
+                                           "The &Moment"};
+    for (int i = 1; i <= 6; ++i)
+        addItem(articles, QString::fromLatin1(articleCaptions[i - 1]), QStringLiteral("mnuArticles"), i);
+    addItem(lit, QStringLiteral("Zephane &Books"), QStringLiteral("mnuBooks"));
+    addItem(lit, QStringLiteral("Zephane &Catalogs"), QStringLiteral("mnuCatalogs"));
+    auto* mags = addMenu(lit, QStringLiteral("Zephane &Magazines"), QStringLiteral("mnuMagazines"));
+    const char* const magCaptions[] = {
+        "Zephane &Capers",    "Zephane &Fever",           "Zephane &Journal", "Zephane &Magasinet",
+        "Zephane &Quarterly", "Zephane &Restorer",        "Zephane &Trader",  "For &Zephs Only",
+        "&Shark Quarterly",   "The Yankee &Lady Gazette", "Z&eph Magazine",   "Zeph V&ues",
+        "&Y-Car On-Line"};
+    for (int i = 1; i <= 13; ++i)
+        addItem(mags, QString::fromLatin1(magCaptions[i - 1]), QStringLiteral("mnuMag"), i);
+
+    auto* misc = addMenu(nullptr, QStringLiteral("Mis&cellaneous"), QStringLiteral("mnuMisc"));
+    addItem(misc, QStringLiteral("Zephane &Advertising Checklist"), QStringLiteral("mnuADs"));
+    addItem(misc, QStringLiteral("Zephane &Engines"), QStringLiteral("mnuEngines"));
+    addItem(misc, QStringLiteral("Zephane &Glossary"), QStringLiteral("mnuGlossary"));
+    connect(addItem(misc, QStringLiteral("&Miscellany"), QStringLiteral("mnuMiscellany")),
+            &QAction::triggered, this, [this] {
+                if (m_controller)
+                    m_controller->miscellanyMenu();
+            });
+    auto* museums = addMenu(misc, QStringLiteral("&Zephane Museums"), QStringLiteral("mnuMuseums"));
+    for (int i = 1; i <= 2; ++i) {
+        const Collection* c = collectionByMenu(CollectionMenu::Museums, i);
+        connect(addItem(museums, c ? c->menuCaption : QString(), QStringLiteral("mnuMus"), i),
+                &QAction::triggered, this, [this, i] {
+                    if (m_controller)
+                        m_controller->museumMenu(i);
+                });
+    }
+    addItem(misc, QStringLiteral("Zephane &Timeline"), QStringLiteral("mnuTimeLine"));
+    addItem(misc, QStringLiteral("Zephane &Identification Guide"), QStringLiteral("MnuIDZeph"));
+    addItem(misc, QStringLiteral("&The Illustrated Zephane"), QStringLiteral("mnuOstrand"));
+
+    struct Array {
+        const char* menuCaption;
+        const char* menuName;
+        const char* itemName;
+        CollectionMenu kind;
+        int count;
+        void (MainController::*handler)(int);
+    };
+    const Array arrays[] = {
+        {"&Artwork", "mnuArtWork", "mnuArt", CollectionMenu::Art, 5, &MainController::artMenu},
+        {"&Zeph Stuff", "mnustuff", "mnuzephstuff", CollectionMenu::ZephStuff, 14,
+         &MainController::zephStuffMenu},
+        {"S&pecialty", "mnuSpecial", "mnuSpecialty", CollectionMenu::Specialty, 11,
+         &MainController::specialtyMenu},
+    };
+    for (const Array& arr : arrays) {
+        auto* menu =
+            addMenu(nullptr, QString::fromLatin1(arr.menuCaption), QString::fromLatin1(arr.menuName));
+        for (int i = 0; i < arr.count; ++i) {
+            const Collection* c = collectionByMenu(arr.kind, i);
+            QAction* a = addItem(menu, c ? c->menuCaption : QString(), QString::fromLatin1(arr.itemName), i);
+            auto handler = arr.handler;
+            connect(a, &QAction::triggered, this, [this, handler, i] {
+                if (m_controller)
+                    (m_controller->*handler)(i);
+            });
+        }
+    }
+
+    addItem(nullptr, QStringLiteral("&SlideShow"), QStringLiteral("mnuSlideShow"));
+
+    auto* help = addMenu(nullptr, QStringLiteral("&Help"), QStringLiteral("mnuHelp"));
+    addItem(help, QStringLiteral("&Contents"), QStringLiteral("mnuContents"));
+    help->addSeparator();
+    addItem(help, QStringLiteral("&Register On-Line"), QStringLiteral("mnuRegister"));
+    addItem(help, QStringLiteral("&What's New"), QStringLiteral("mnuWhatsNew"));
+    addItem(help, QStringLiteral("&Introduction"), QStringLiteral("mnuIntro"));
+    addItem(help, QStringLiteral("&Notice"), QStringLiteral("mnuNotice"));
+    addItem(help, QStringLiteral("C&redits"), QStringLiteral("mnuCredits"));
+    addItem(help, QStringLiteral("&About"), QStringLiteral("mnuAbout"));
+    addItem(help, QStringLiteral("&System Info"), QStringLiteral("mnuSysInfo"));
+    addItem(help, QStringLiteral("Contri&butions"), QStringLiteral("mnuContrib"));
+}
+
+void Form1::fitClientSize()
+{
+    QSize client = kClientDesign;
+    if (m_image4->geometry() != kImage4Design) {
+        // The adapted layout is narrower and shorter: the window follows its controls.
+        int right = m_image4->geometry().right();
+        for (QPushButton* b : m_content)
+            right = std::max(right, b->geometry().right());
+        for (QWidget* w : m_frame1->findChildren<QWidget*>())
+            right = std::max(right, m_frame1->x() + w->geometry().right());
+        // Never narrower than the menu bar, so every menu title stays in view.
+        client =
+            QSize(std::max(right + 10, menuBar()->sizeHint().width()), m_frame1->geometry().bottom() + 7);
+    }
+    m_client->setFixedSize(client);
+    adjustSize();
+}
+
+QAction* Form1::menuItem(const QString& objectName, int index) const
+{
+    const QString name = arrayName(objectName, index);
+    for (QAction* a : m_items)
+        if (a->objectName() == name)
+            return a;
+    return nullptr;
+}
+
+QPushButton* Form1::yearButton(int index) const
+{
+    return index >= 1 && index <= int(m_years.size()) ? m_years[index - 1] : nullptr;
+}
+
+void Form1::load(bool hwiSwitch)
+{
+    if (QAction* mag = menuItem(QStringLiteral("mnuMag"), 1))
+        mag->setText(DoubleAmpersands(mag->text()));
+    setBusy(false);
+    m_reload->setVisible(hwiSwitch);
+    m_frame1->raise();
+    show();
+}
+
+void Form1::applyScreenLayout(bool screenIs800x600)
+{
+    if (screenIs800x600) {
+        m_seriesPanelTop = m_image4->y() + 10;
+        return;
+    }
+    m_seriesPanelTop = m_image4->y() - 40;
+    m_image4->resize(620, 356);
+    m_frame1->move(m_frame1->x(), m_image4->y() + m_image4->height() - 10);
+    // Year buttons: positions in twips within the strip.
+    for (int i = 1; i <= kYearButtonCount; ++i) {
+        QPushButton* b = yearButton(i);
+        const QRect t = yearButtonDesign(i);
+        if (i == 1 || i == 25)
+            b->setGeometry(twips(QRect(t.x(), t.y(), 615, t.height())));
+        else
+            b->setGeometry(twips(QRect((i <= 24 ? i : i - 24) * 375, t.y(), 375, t.height())));
+    }
+    for (const Place& p : kContentPlaces) {
+        QPushButton* b = m_content[p.button];
+        const QRect g = b->geometry();
+        b->setGeometry(g.x() + p.leftChange, g.y(), g.width() + p.widthChange, g.height());
+    }
+    m_exit->move(yearButton(24)->x(), m_exit->y());
+    fitClientSize();
+}
+
+void Form1::fillYearLists()
+{
+    const QStringList years = bookletYearList();
+    for (QListWidget* list : m_lists) {
+        list->clear();
+        list->addItems(years);
+    }
+}
+
+// IMainView -----------------------------------------------------------------------------------------------
+
+bool Form1::showPhoto(const QString& mediaPath)
+{
+    const std::optional<QString> real = m_files.resolve(mediaPath);
+    if (!real)
+        return false;
+    m_cache.setTargetSize(m_image4->size());
+    const QImage image = m_cache.image(*real);
+    if (image.isNull())
+        return false;
+    m_image4->setPixmap(QPixmap::fromImage(image));
+    m_image4->show();
+    return true;
+}
+
+void Form1::hidePhoto()
+{
+    m_image4->hide();
+}
+void Form1::setPhotoVisible(bool visible)
+{
+    m_image4->setVisible(visible);
+}
+void Form1::setPhotoNumber(const QString& number)
+{
+    m_panPhoto->setText(number);
+}
+QString Form1::photoNumber() const
+{
+    return m_panPhoto->text();
+}
+void Form1::setPhotoFileName(const QString& name)
+{
+    m_txtFile->setText(name);
+}
+
+void Form1::focusYearButton(int index, bool enableFirst)
+{
+    if (QPushButton* b = yearButton(index)) {
+        if (enableFirst)
+            b->setEnabled(true);
+        b->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool Form1::detailsVisible() const
+{
+    return !m_details->isHidden();
+}
+
+bool Form1::loadDetails(const QString& mediaPath)
+{
+    const std::optional<QString> real = m_files.resolve(mediaPath);
+    if (!real || !m_richText)
+        return false;
+    return m_richText(*m_details, *real);
+}
+
+void Form1::setDetailsVisible(bool visible)
+{
+    m_details->setVisible(visible);
+}
+QRect Form1::detailsGeometry() const
+{
+    return m_details->geometry();
+}
+void Form1::setDetailsGeometry(const QRect& geometry)
+{
+    m_details->setGeometry(geometry);
+}
+QRect Form1::adButtonGeometry() const
+{
+    return m_content[Ad]->geometry();
+}
+QRect Form1::photoGeometry() const
+{
+    return m_image4->geometry();
+}
+
+void Form1::setEntryCaption(const QString& text)
+{
+    m_panYear->setText(text);
+    // Collection names are longer than a year: the panel grows to show them whole.
+    const int needed = m_panYear->fontMetrics().horizontalAdvance(text) + 10;
+    m_panYear->resize(std::max(810 / kTwipsPerPixel, needed), m_panYear->height());
+}
+
+void Form1::setContentButtonEnabled(ContentButton button, bool enabled)
+{
+    m_content[button]->setEnabled(enabled);
+}
+bool Form1::contentButtonEnabled(ContentButton button) const
+{
+    return m_content[button]->isEnabled();
+}
+void Form1::setContentButtonCaption(ContentButton button, const QString& caption)
+{
+    m_content[button]->setText(caption);
+}
+
+void Form1::setYearButtonEnabled(int index, bool enabled)
+{
+    if (QPushButton* b = yearButton(index))
+        b->setEnabled(enabled);
+}
+
+void Form1::showEntryControls()
+{
+    m_spin->show();
+    m_panPhoto->show();
+    m_panYear->show();
+}
+
+void Form1::setFileNamesMenuEnabled(bool enabled)
+{
+    if (QAction* a = menuItem(QStringLiteral("mnuNames")))
+        a->setEnabled(enabled);
+}
+
+bool Form1::picturePanelVisible(PicturePanel panel) const
+{
+    const auto it = m_pictures.find(panel);
+    return it != m_pictures.end() && it->second && !it->second->isHidden();
+}
+
+void Form1::setPicturePanelVisible(PicturePanel panel, bool visible)
+{
+    const auto it = m_pictures.find(panel);
+    if (it != m_pictures.end() && it->second)
+        it->second->setVisible(visible);
+}
+
+void Form1::setMainWindowEnabled(bool enabled)
+{
+    setEnabled(enabled);
+}
+
+void Form1::setBusy(bool busy)
+{
+    if (busy == m_busy)
+        return;
+    m_busy = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void Form1::preloadPhotos(const QStringList& mediaPaths)
+{
+    QStringList real;
+    for (const QString& p : mediaPaths)
+        if (const std::optional<QString> r = m_files.resolve(p))
+            real << *r;
+    m_cache.preload(real);
+}
+
+// Events --------------------------------------------------------------------------------------------------
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    if (m_controller && !m_controller->confirmExit()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && m_controller)
+        m_controller->focusLost();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!m_controller)
+        return QMainWindow::eventFilter(watched, event);
+    if (watched == m_client && event->type() == QEvent::MouseButtonPress) {
+        m_controller->backgroundClicked();
+        return true;
+    }
+    if (watched == m_image4 && event->type() == QEvent::MouseButtonPress) {
+        m_controller->photoClicked(static_cast<QMouseEvent*>(event)->button() == Qt::RightButton);
+        return true;
+    }
+    const QVariant index = watched->property(kIndexProperty);
+    if (watched->objectName().startsWith(QLatin1String("cmdYR_")) && index.isValid()) {
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            switch (key->key()) {
+            case Qt::Key_Comma:
+            case Qt::Key_Less:
+                m_controller->yearButtonKey(index.toInt(), MainController::kKeyComma);
+                return true;
+            case Qt::Key_Period:
+            case Qt::Key_Greater:
+                m_controller->yearButtonKey(index.toInt(), MainController::kKeyPeriod);
+                return true;
+            case Qt::Key_Space:
+                if (key->isAutoRepeat())
+                    return m_eatSpaceRelease;
+                if (m_controller->yearButtonKey(index.toInt(), MainController::kKeySpace)) {
+                    m_eatSpaceRelease = true;
+                    return true;
+                }
+                break;
+            default:
+                break;
+            }
+        }
+        // After an entry was chosen the space key activates the button like any button; before that the
+        // key handler selects the year itself (the same result) and the button's own click is skipped.
+        if (event->type() == QEvent::KeyRelease && m_eatSpaceRelease &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+            if (!static_cast<QKeyEvent*>(event)->isAutoRepeat())
+                m_eatSpaceRelease = false;
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,122 @@
+#pragma once
+
+#include <array>
+#include <map>
+#include <vector>
+
+#include <QMainWindow>
+
+#include "mainwin/doc/photocache.h"
+#include "mainwin/mainview.h"
+#include "mainwin/ui/richtextseam.h"
+
+class MainController;
+class MediaFiles;
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QTextBrowser;
+class QToolButton;
+
+// The main window: year strip, content buttons, photo, entry panels, details box and the menu bar. Every
+// control keeps its design name as object name; every event is forwarded to the MainController.
+class Form1 final : public QMainWindow, public IMainView {
+    Q_OBJECT
+public:
+    static constexpr int kTwipsPerPixel = 15;
+
+    explicit Form1(const MediaFiles& files, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    void setController(MainController* controller) { m_controller = controller; }
+    void setRichTextLoader(RichTextLoader loader) { m_richText = std::move(loader); }
+    // Picture panels are added by the window parts that show emblems, script and clip art.
+    void registerPicturePanel(catalogue::PicturePanel panel, QWidget* widget) { m_pictures[panel] = widget; }
+
+    // The load step: the magazine caption, the pointer, the "Reload Array" button, the year strip in front.
+    void load(bool hwiSwitch);
+    // Keeps the design layout (true) or adapts it to any other screen (false).
+    void applyScreenLayout(bool screenIs800x600);
+    void fillYearLists();
+    int seriesPanelTop() const { return m_seriesPanelTop; }
+
+    QPushButton* yearButton(int index) const;
+    QPushButton* contentButton(catalogue::ContentButton b) const { return m_content[b]; }
+    // A menu item by object name and, for menu arrays, index.
+    QAction* menuItem(const QString& objectName, int index = -1) const;
+    QLabel* photoLabel() const { return m_image4; }
+    PhotoCache& photoCache() { return m_cache; }
+
+    // IMainView
+    bool showPhoto(const QString& mediaPath) override;
+    void hidePhoto() override;
+    void setPhotoNumber(const QString& number) override;
+    QString photoNumber() const override;
+    void setPhotoFileName(const QString& name) override;
+    void focusYearButton(int index, bool enableFirst) override;
+    bool detailsVisible() const override;
+    bool loadDetails(const QString& mediaPath) override;
+    void setDetailsVisible(bool visible) override;
+    QRect detailsGeometry() const override;
+    void setDetailsGeometry(const QRect& geometry) override;
+    QRect adButtonGeometry() const override;
+    QRect photoGeometry() const override;
+    void setEntryCaption(const QString& text) override;
+    void setContentButtonEnabled(catalogue::ContentButton button, bool enabled) override;
+    bool contentButtonEnabled(catalogue::ContentButton button) const override;
+    void setContentButtonCaption(catalogue::ContentButton button, const QString& caption) override;
+    void setYearButtonEnabled(int index, bool enabled) override;
+    void showEntryControls() override;
+    void setFileNamesMenuEnabled(bool enabled) override;
+    void setPhotoVisible(bool visible) override;
+    bool picturePanelVisible(catalogue::PicturePanel panel) const override;
+    void setPicturePanelVisible(catalogue::PicturePanel panel, bool visible) override;
+    void setMainWindowEnabled(bool enabled) override;
+    void setBusy(bool busy) override;
+    void preloadPhotos(const QStringList& mediaPaths) override;
+
+signals:
+    // Menu items and content buttons whose windows are built elsewhere announce themselves here.
+    void contentButtonClicked(catalogue::ContentButton button);
+    void menuItemTriggered(const QString& objectName, int index);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    QMenu* addMenu(QMenu* parent, const QString& caption, const QString& name);
+    QAction* addItem(QMenu* menu, const QString& caption, const QString& name, int index = -1);
+    void placeTwips(QWidget* w, int left, int top, int width, int height);
+    void fitClientSize();
+
+    const MediaFiles& m_files;
+    MainController* m_controller = nullptr;
+    RichTextLoader m_richText = loadRichTextPlain;
+    PhotoCache m_cache;
+    QWidget* m_client = nullptr;
+    QFrame* m_frame1 = nullptr;
+    QLabel* m_image4 = nullptr;
+    QLabel* m_panPhoto = nullptr;
+    QLabel* m_panYear = nullptr;
+    QWidget* m_spin = nullptr;
+    QPushButton* m_exit = nullptr;
+    QPushButton* m_reload = nullptr;
+    QTextBrowser* m_details = nullptr;
+    QLineEdit* m_txtFile = nullptr;
+    std::array<QPushButton*, catalogue::kContentButtonCount> m_content{};
+    std::vector<QPushButton*> m_years; // [0] is button 1
+    std::array<QListWidget*, 2> m_lists{};
+    std::map<catalogue::PicturePanel, QWidget*> m_pictures;
+    std::vector<QAction*> m_items;
+    int m_seriesPanelTop = 0;
+    bool m_busy = false;
+    bool m_eatSpaceRelease = false;
+};

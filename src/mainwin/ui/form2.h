@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+class QLabel;
+
+// The splash window: a picture and a panel, no caption; Timer1 opens the main window.
+class Form2 final : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form2(QWidget* parent = nullptr);
+
+    QTimer& timer() { return m_timer; }
+
+signals:
+    void timerFired();
+
+private:
+    QTimer m_timer;
+    QLabel* m_picture = nullptr;
+    QLabel* m_panel = nullptr;
+};

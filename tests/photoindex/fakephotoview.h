@@ -1,0 +1,62 @@
+#pragma once
+
+#include <set>
+#include <vector>
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include "catalog/photoview.h"
+
+// Records what stepping shows; loading fails for the paths in brokenPhotos / missing texts.
+class FakePhotoView final : public IPhotoView {
+public:
+    bool showPhoto(const QString& path) override
+    {
+        loads << path;
+        if (brokenPhotos.count(path))
+            return false;
+        photo = path;
+        photoVisible = true;
+        return true;
+    }
+    void hidePhoto() override { photoVisible = false; }
+    void setPhotoNumber(const QString& n) override { number = n; }
+    QString photoNumber() const override { return number; }
+    void setPhotoFileName(const QString& name) override { fileName = name; }
+    void focusYearButton(int index, bool enableFirst) override
+    {
+        focused = index;
+        if (enableFirst)
+            enabledButtons.insert(index);
+    }
+    bool detailsVisible() const override { return details; }
+    bool loadDetails(const QString& path) override
+    {
+        textLoads << path;
+        if (missingTexts.count(path))
+            return false;
+        detailsText = path;
+        return true;
+    }
+    void setDetailsVisible(bool v) override { details = v; }
+    QRect detailsGeometry() const override { return detailsBox; }
+    void setDetailsGeometry(const QRect& g) override { detailsBox = g; }
+    QRect adButtonGeometry() const override { return QRect(672, 0, 41, 18); }
+    QRect photoGeometry() const override { return QRect(10, 48, 780, 420); }
+
+    QString photo;
+    bool photoVisible = true;
+    QString number = QStringLiteral("1");
+    QString fileName;
+    int focused = 0;
+    std::set<int> enabledButtons;
+    bool details = false;
+    QString detailsText;
+    QRect detailsBox{328, 40, 329, 65};
+    QStringList loads;
+    QStringList textLoads;
+    std::set<QString> brokenPhotos;
+    std::set<QString> missingTexts;
+};
