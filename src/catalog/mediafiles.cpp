@@ -24,6 +24,31 @@ QString fold(const QString& name)
     return name.toCaseFolded();
 }
 
+bool foldedMatch(QStringView pattern, QStringView name)
+{
+    // Iterative matcher with one back-track point: never recursive, quadratic at worst. The name is folded
+    // character by character so that a long listing allocates nothing per file.
+    qsizetype pi = 0, ni = 0, star = -1, mark = 0;
+    while (ni < name.size()) {
+        const QChar c = name[ni].toCaseFolded();
+        if (pi < pattern.size() && (pattern[pi] == QLatin1Char('?') || pattern[pi] == c)) {
+            ++pi;
+            ++ni;
+        } else if (pi < pattern.size() && pattern[pi] == QLatin1Char('*')) {
+            star = pi++;
+            mark = ni;
+        } else if (star >= 0) {
+            pi = star + 1;
+            ni = ++mark;
+        } else {
+            return false;
+        }
+    }
+    while (pi < pattern.size() && pattern[pi] == QLatin1Char('*'))
+        ++pi;
+    return pi == pattern.size();
+}
+
 }  // namespace
 
 MediaFiles::MediaFiles(const IDrives& drives) : m_drives(drives) {}
@@ -117,18 +142,20 @@ QStringList MediaFiles::list(const QString& mediaPattern) const
     const qsizetype cut = mediaPattern.lastIndexOf(QLatin1Char('\\'));
     if (cut < 0)
         return {};
-    const QString pattern = mediaPattern.mid(cut + 1);
+    const QString pattern = fold(mediaPattern.mid(cut + 1));
     const std::optional<QString> dir = resolve(mediaPattern.left(cut));
     if (!dir || pattern.isEmpty())
         return {};
-    m_folders.remove(*dir);  // a listing is always fresh; it also refreshes the cache
-    const Folder* f = folder(*dir);
-    if (!f)
-        return {};
+    // A listing is always read fresh. The iterator takes the file type from the directory entry, so a
+    // folder of 100,000 photos is not stat'ed file by file.
     QStringList out;
-    for (const QString& name : f->names)
-        if (wildcardMatch(pattern, name) && QFileInfo(*dir + QLatin1Char('/') + name).isFile())
+    QDirIterator it(*dir, QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        if (foldedMatch(pattern, name))
             out << name;
+    }
     return out;
 }
 
@@ -160,25 +187,5 @@ void MediaFiles::clearCache() const
 
 bool wildcardMatch(const QString& pattern, const QString& name)
 {
-    // Iterative matcher with one back-track point: linear in practice, never recursive.
-    const QString p = fold(pattern);
-    const QString n = fold(name);
-    qsizetype pi = 0, ni = 0, star = -1, mark = 0;
-    while (ni < n.size()) {
-        if (pi < p.size() && (p[pi] == QLatin1Char('?') || p[pi] == n[ni])) {
-            ++pi;
-            ++ni;
-        } else if (pi < p.size() && p[pi] == QLatin1Char('*')) {
-            star = pi++;
-            mark = ni;
-        } else if (star >= 0) {
-            pi = star + 1;
-            ni = ++mark;
-        } else {
-            return false;
-        }
-    }
-    while (pi < p.size() && p[pi] == QLatin1Char('*'))
-        ++pi;
-    return pi == p.size();
+    return foldedMatch(fold(pattern), name);
 }
