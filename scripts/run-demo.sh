@@ -15,6 +15,10 @@ if [ -x build/zephane-demo-media ]; then
 fi
 mkdir -p "$demo"
 export ZEPHANE_PROGRAM_DIR=$demo
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  export XDG_RUNTIME_DIR=$(mktemp -d /tmp/zephane-runtime.XXXXXX)
+  chmod 700 "$XDG_RUNTIME_DIR"
+fi
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" build/zephane-folarium HWI
 fi

@@ -7,6 +7,7 @@ cd "$(dirname "$0")/.."
 out=$(realpath -m "$1"); size=${2:-800x600}; wait=${3:-7}; shift $(( $# < 3 ? $# : 3 ))
 demo=$PWD/build/demo-media
 export ZEPHANE_PROGRAM_DIR=$demo
+[ -n "${XDG_RUNTIME_DIR:-}" ] || { export XDG_RUNTIME_DIR=$(mktemp -d /tmp/zephane-runtime.XXXXXX); chmod 700 "$XDG_RUNTIME_DIR"; }
 script=$(mktemp)
 {
   echo 'build/zephane-folarium HWI & pid=$!'
