@@ -19,7 +19,9 @@ LargePictureHost::~LargePictureHost()
 FrmScroll& LargePictureHost::loaded()
 {
     if (!m_viewer) {
-        m_viewer = new FrmScroll(m_entryLabel, m_screen, m_mainWindow.y());
+        // The viewer is as tall as the screen: placed at the main window's top it would push its horizontal
+        // scroll bar and close button below the screen's edge, so it starts at the screen's top.
+        m_viewer = new FrmScroll(m_entryLabel, m_screen, 0);
         QObject::connect(m_viewer.data(), &FrmScroll::unloaded, &m_mainWindow, [this] {
             m_viewer.clear();
             m_mainWindow.show();

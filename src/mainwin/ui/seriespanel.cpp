@@ -113,7 +113,11 @@ int SeriesPanel::exitButtonRight() const
 
 void SeriesPanel::showPanelAt(QPoint topLeft)
 {
-    move(topLeft);
+    // Kept inside the main window, whose adapted layout is shorter than the panel's top plus its height.
+    const QWidget* client = parentWidget();
+    const int top = std::max(0, std::min(topLeft.y(), client->height() - height()));
+    const int left = std::max(0, std::min(topLeft.x(), client->width() - width()));
+    move(left, top);
     raise();
     show();
     m_close->setFocus(Qt::OtherFocusReason);
