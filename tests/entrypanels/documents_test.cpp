@@ -68,6 +68,16 @@ TEST_F(EntryPanels, CollectionsShareTheirDescriptionsUnderTheirOwnCaptions)
         EXPECT_EQ(documentWindow()->windowTitle(), kPrefix + entry);
         program->documentViewer()->unload();
     }
+    // The coin's caption goes through DocumentCaption, the viewer taking it as it loads.
+    addDocument("richtext/zy002.rtf", "Coin");
+    choose("Zephane Coin ");
+    click(Desc);
+    ASSERT_NE(documentWindow(), nullptr);
+    EXPECT_EQ(documentText(), "Coin");
+    EXPECT_EQ(documentWindow()->windowTitle(), kPrefix + "Zephane Coin ");
+    EXPECT_EQ(documentCaption(), kPrefix + "Zephane Coin ");
+    program->documentViewer()->unload();
+
     choose("Zephane Americana ");
     click(Desc);
     ASSERT_NE(documentWindow(), nullptr);

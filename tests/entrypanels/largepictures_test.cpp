@@ -185,3 +185,15 @@ TEST_F(LargePictures, TheSeriesTextOpensWithTheFixedCloseWidthOrReportsER029)
     EXPECT_EQ(documentWindow()->windowTitle(), "The Zephane Folarium     The Illustrated Zephane");
     EXPECT_EQ(documentWindow()->SSCommand1()->width(), 481);
 }
+
+TEST_F(LargePictures, RaceCarsAndPrototypesShareOnePictureUnderTheirOwnCaptions)
+{
+    addPicture("ads/dpadmako.jpg", {640, 880});
+    for (const char* entry : {"Prototypes ", "Race Cars "}) {
+        choose(entry);
+        ASSERT_TRUE(program->advertisements()->adClicked()) << entry;
+        EXPECT_EQ(largeViewer()->windowTitle(), kAdPrefix + entry + " Advertisement");
+        EXPECT_EQ(picChild()->size(), QSize(640, 880));
+    }
+    EXPECT_TRUE(messages.shown.empty());
+}
