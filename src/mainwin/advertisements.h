@@ -18,7 +18,7 @@ public:
     struct Context {
         SelectionState& selection;
         IMainView& view;
-        DocumentState& documents;  // FoundFile
+        DocumentState& documents; // FoundFile
         ErrorReporter& reporter;
         IMessages& messages;
         const MediaRoots& roots;
@@ -27,7 +27,7 @@ public:
     // The screen-saver photo list leaves its topmost state and closes; empty while it does not exist.
     using CloseSaverList = std::function<void()>;
 
-    static const QString kCaptionPrefix;  // the title and four blanks
+    static const QString kCaptionPrefix; // the title and four blanks
     static const QString kNotAdvertised;
 
     Advertisements(Context context, CloseSaverList closeSaverList = {});

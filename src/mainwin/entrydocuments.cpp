@@ -40,17 +40,18 @@ const DescriptionCaption kDescriptionCaptions[] = {
 // The year rule's caption: "19" or "20", then characters 3-4 of the label, then the kind's word.
 QString yearRuleCaption(DocKind kind, const QString& label)
 {
-    const QString century = label.startsWith(QLatin1String("20")) ? QStringLiteral("20") : QStringLiteral("19");
+    const QString century =
+        label.startsWith(QLatin1String("20")) ? QStringLiteral("20") : QStringLiteral("19");
     return kDocumentTitlePrefix + century + label.mid(2, 2) + captionWord(kind);
 }
 
 const QString kPembry = QStringLiteral("Pembry Cars ");
 
-}  // namespace
+} // namespace
 
-const QString EntryDocuments::kNostalgiaSorry =
-    QStringLiteral("Sorry!\r\n\r\nNostalgia will be included in the final release of the Zephane Folarium 2000"
-                   "\r\n\r\nTry 1956 to preview this feature.\r\n");
+const QString EntryDocuments::kNostalgiaSorry = QStringLiteral(
+    "Sorry!\r\n\r\nNostalgia will be included in the final release of the Zephane Folarium 2000"
+    "\r\n\r\nTry 1956 to preview this feature.\r\n");
 
 EntryDocuments::EntryDocuments(Context context)
     : m(context), m_opener(context.documents, context.files, context.reporter, context.viewer)
@@ -60,7 +61,8 @@ EntryDocuments::EntryDocuments(Context context)
 QString EntryDocuments::caption(DocKind kind, const QString& entryText)
 {
     if (entryText == catalogue::kNoEntry)
-        return kind == DocKind::Description ? kDocumentTitlePrefix + QStringLiteral("Introduction") : QString();
+        return kind == DocKind::Description ? kDocumentTitlePrefix + QStringLiteral("Introduction")
+                                            : QString();
     // Only the description takes its caption from the year rule; the other kinds name the label (the same
     // text for a year).
     if (kind == DocKind::Description && mediarules::usesYearRule(kind, entryText))
@@ -115,8 +117,9 @@ void EntryDocuments::openEntryDocument(DocKind kind, const QString& errorCode,
     const std::optional<mediarules::MediaPath> path = mediarules::entryDocument(kind, label);
     DocumentRequest request;
     request.caption = caption(kind, label);
-    request.captionKind = captionViaDocumentCaption(kind, label) ? DocumentRequest::Caption::ViaDocumentCaption
-                                                                 : DocumentRequest::Caption::OnViewer;
+    request.captionKind = captionViaDocumentCaption(kind, label)
+                              ? DocumentRequest::Caption::ViaDocumentCaption
+                              : DocumentRequest::Caption::OnViewer;
     if (request.captionKind == DocumentRequest::Caption::ViaDocumentCaption)
         m.documents.documentCaption = request.caption;
     if (!path || !findFile(m.documents, m.files, m.roots, *path)) {
@@ -209,7 +212,8 @@ void EntryDocuments::detailsClicked()
 void EntryDocuments::setShowFileNames(bool show)
 {
     m.step.showFileNames = show;
-    m.view.setFileNamesMenuCaption(show ? QStringLiteral("Hide File &Names") : QStringLiteral("Show File &Names"));
+    m.view.setFileNamesMenuCaption(show ? QStringLiteral("Hide File &Names")
+                                        : QStringLiteral("Show File &Names"));
     if (show)
         m.view.setPhotoFileName(photoFileName(m.step.currentPhotoPath));
     m.view.setFileNameVisible(show);

@@ -35,14 +35,14 @@ public:
 
     explicit EntryDocuments(Context context);
 
-    void descriptionClicked();   // cmdDesc
-    void statisticsClicked();    // cmdStats, a toggle for the photo collections
-    void optionsClicked();       // cmdOptions
-    void colorsClicked();        // cmdColors
-    void nostalgiaClicked();     // cmdNostalgia
-    void detailsClicked();       // rtbDetails
-    void fileNamesMenu();        // mnuNames
-    void fileNameClicked();      // txtFile
+    void descriptionClicked(); // cmdDesc
+    void statisticsClicked();  // cmdStats, a toggle for the photo collections
+    void optionsClicked();     // cmdOptions
+    void colorsClicked();      // cmdColors
+    void nostalgiaClicked();   // cmdNostalgia
+    void detailsClicked();     // rtbDetails
+    void fileNamesMenu();      // mnuNames
+    void fileNameClicked();    // txtFile
 
     // The caption a document kind gets for an entry (title prefix included), and whether it goes through
     // DocumentState::documentCaption (true) or straight onto the viewer (false).

@@ -27,16 +27,22 @@ QPoint EntryPictures::placement(PicturePanel box) const
     const int onStrip = m.pictures.yearStripArea().top() - size.height() - 1;
     switch (box) {
     // The nose and side emblems are placed by the photo's width, as the year strip starts near the left edge.
-    case PicEmblem: return {photo.width() - size.width() + 8, onStrip};
-    case PicEmbSide: return {(photo.width() - size.width()) / 2, onStrip};
-    case PicEmbRear: return {photo.left() + 1, onStrip};
-    case PicScript: return {photo.left() + 1, photo.top() + 50};
-    case PicClipArt: return {photo.width() - size.width() + 6, photo.top()};
+    case PicEmblem:
+        return {photo.width() - size.width() + 8, onStrip};
+    case PicEmbSide:
+        return {(photo.width() - size.width()) / 2, onStrip};
+    case PicEmbRear:
+        return {photo.left() + 1, onStrip};
+    case PicScript:
+        return {photo.left() + 1, photo.top() + 50};
+    case PicClipArt:
+        return {photo.width() - size.width() + 6, photo.top()};
     }
     return {};
 }
 
-void EntryPictures::loadEmblem(PicturePanel box, const QString& code, const QString& mediaPath, OnFailure onFailure)
+void EntryPictures::loadEmblem(PicturePanel box, const QString& code, const QString& mediaPath,
+                               OnFailure onFailure)
 {
     if (onFailure == OnFailure::Hide)
         m.pictures.setPictureVisible(box, false);
@@ -86,11 +92,21 @@ void EntryPictures::LoadClipArt()
 void EntryPictures::reload(PicturePanel box)
 {
     switch (box) {
-    case PicEmblem: LoadNoseEmblem(); break;
-    case PicEmbSide: LoadSideEmblem(); break;
-    case PicEmbRear: LoadRearEmblem(); break;
-    case PicScript: LoadScriptPicture(); break;
-    case PicClipArt: LoadClipArt(); break;
+    case PicEmblem:
+        LoadNoseEmblem();
+        break;
+    case PicEmbSide:
+        LoadSideEmblem();
+        break;
+    case PicEmbRear:
+        LoadRearEmblem();
+        break;
+    case PicScript:
+        LoadScriptPicture();
+        break;
+    case PicClipArt:
+        LoadClipArt();
+        break;
     }
 }
 
@@ -128,12 +144,23 @@ void EntryPictures::clipArtButton()
 void EntryPictures::buttonClicked(ContentButton button)
 {
     switch (button) {
-    case Nose: toggle(PicEmblem); break;
-    case Side: toggle(PicEmbSide); break;
-    case Rear: toggle(PicEmbRear); break;
-    case Script: toggle(PicScript); break;
-    case ClipArt: clipArtButton(); break;
-    default: break;
+    case Nose:
+        toggle(PicEmblem);
+        break;
+    case Side:
+        toggle(PicEmbSide);
+        break;
+    case Rear:
+        toggle(PicEmbRear);
+        break;
+    case Script:
+        toggle(PicScript);
+        break;
+    case ClipArt:
+        clipArtButton();
+        break;
+    default:
+        break;
     }
 }
 

@@ -19,7 +19,7 @@ public:
     struct Context {
         SelectionState& selection;
         IEntryPictureView& pictures;
-        IMainView& view;  // the year buttons' focus
+        IMainView& view; // the year buttons' focus
         ErrorReporter& reporter;
         IMessages& messages;
         const MediaRoots& roots;
@@ -49,7 +49,8 @@ public:
 
 private:
     enum class OnFailure { Hide, Keep };
-    void loadEmblem(catalogue::PicturePanel box, const QString& code, const QString& mediaPath, OnFailure hide);
+    void loadEmblem(catalogue::PicturePanel box, const QString& code, const QString& mediaPath,
+                    OnFailure hide);
     QPoint placement(catalogue::PicturePanel box) const;
     void toggle(catalogue::PicturePanel box);
     void clipArtButton();

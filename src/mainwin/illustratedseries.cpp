@@ -11,7 +11,8 @@
 #include "viewers/documentopener.h"
 #include "viewers/documentstate.h"
 
-const QString IllustratedSeries::kTextCaption = mediarules::kDocumentTitlePrefix + QStringLiteral("The Illustrated Zephane");
+const QString IllustratedSeries::kTextCaption =
+    mediarules::kDocumentTitlePrefix + QStringLiteral("The Illustrated Zephane");
 
 IllustratedSeries::IllustratedSeries(Context context) : m(context) {}
 

@@ -98,11 +98,11 @@ TEST_F(EntryPanels, StatisticsOfAPhotoCollectionToggleThePhotoTextBox)
     EXPECT_EQ(documentCaption(), kPrefix + "Prototypes  Statistics");
     EXPECT_EQ(documentWindow(), nullptr);
 
-    click(Stats);  // the second click hides it
+    click(Stats); // the second click hides it
     EXPECT_TRUE(details()->isHidden());
     click(Stats);
     ASSERT_FALSE(details()->isHidden());
-    press(details()->viewport());  // so does a click into it
+    press(details()->viewport()); // so does a click into it
     EXPECT_TRUE(details()->isHidden());
     EXPECT_TRUE(messages.shown.empty()) << messageTexts().join("|").toStdString();
 }
@@ -159,7 +159,7 @@ TEST_F(EntryPanels, AMissingDocumentGivesExactlyItsCodedMessageAndNoViewer)
 
 TEST_F(EntryPanels, ADocumentThatCannotBeReadIsReportedToo)
 {
-    tree.addFolder("richtext/53desc.rtf");  // a folder by the document's name is no document
+    tree.addFolder("richtext/53desc.rtf"); // a folder by the document's name is no document
     choose("1953");
     click(Desc);
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -183,8 +183,9 @@ TEST_F(EntryPanels, NostalgiaOpensItsYearOrSaysSorryWithoutAnErrorCode)
     choose("1957");
     click(Nostalgia);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.last().text, "Sorry!\r\n\r\nNostalgia will be included in the final release of the Zephane "
-                                    "Folarium 2000\r\n\r\nTry 1956 to preview this feature.\r\n");
+    EXPECT_EQ(messages.last().text,
+              "Sorry!\r\n\r\nNostalgia will be included in the final release of the Zephane "
+              "Folarium 2000\r\n\r\nTry 1956 to preview this feature.\r\n");
     EXPECT_EQ(messages.last().icon, MessageIcon::Warning);
     EXPECT_EQ(messages.last().buttons, MessageButtons::Ok);
     EXPECT_EQ(program->errorState().code, "ER001");
@@ -222,8 +223,10 @@ TEST(EntryDocumentNames, PhotoFileNameIsThePartAfterTheZephanesFolder)
 TEST(EntryDocumentNames, CaptionsAndWhereTheyAreSet)
 {
     using mediarules::DocKind;
-    EXPECT_EQ(EntryDocuments::caption(DocKind::Statistics, "Pembry Cars "), kPrefix + "Pembry Cars  Features");
-    EXPECT_EQ(EntryDocuments::caption(DocKind::Description, "Mirra Santore Art Print "), kPrefix + "Mirra Santore ");
+    EXPECT_EQ(EntryDocuments::caption(DocKind::Statistics, "Pembry Cars "),
+              kPrefix + "Pembry Cars  Features");
+    EXPECT_EQ(EntryDocuments::caption(DocKind::Description, "Mirra Santore Art Print "),
+              kPrefix + "Mirra Santore ");
     EXPECT_EQ(EntryDocuments::caption(DocKind::Options, "Brenmore C12 "), kPrefix + "Brenmore C12  Options");
     EXPECT_TRUE(EntryDocuments::captionViaDocumentCaption(DocKind::Description, "Zephane Coin "));
     EXPECT_FALSE(EntryDocuments::captionViaDocumentCaption(DocKind::Description, "Stroudley Cars "));

@@ -35,9 +35,10 @@ protected:
             if (!QFileInfo::exists(tree.file("zephanes/" + code + "A.jpg")))
                 addPhoto(tree, "zephanes/" + code + "A.jpg", i * 5);
         }
-        program = std::make_unique<MainApplication>(
-            MainApplication::Ports{processes, messages, drives, screen, splashMedia, mainMedia, &clipboard, &printer},
-            tree.path());
+        program = std::make_unique<MainApplication>(MainApplication::Ports{processes, messages, drives,
+                                                                           screen, splashMedia, mainMedia,
+                                                                           &clipboard, &printer},
+                                                    tree.path());
         started = program->start(QStringLiteral("HWI"));
         ASSERT_TRUE(started);
         program->splashTimerFired();
@@ -54,7 +55,10 @@ protected:
     }
 
     static QString rtf(const QString& text) { return "{\\rtf1\\ansi " + text + "\\par}"; }
-    void addDocument(const QString& relative, const QString& text) const { tree.add(relative, rtf(text).toLatin1()); }
+    void addDocument(const QString& relative, const QString& text) const
+    {
+        tree.add(relative, rtf(text).toLatin1());
+    }
     // A picture whose size tells which file was shown.
     void addPicture(const QString& relative, QSize size, QColor colour = Qt::darkRed) const
     {
@@ -73,20 +77,36 @@ protected:
         ASSERT_NE(c, nullptr) << entry.toStdString();
         using M = catalogue::CollectionMenu;
         switch (c->menu) {
-        case M::Specialty: controller().specialtyMenu(c->menuIndex); break;
-        case M::Art: controller().artMenu(c->menuIndex); break;
-        case M::ZephStuff: controller().zephStuffMenu(c->menuIndex); break;
-        case M::Museums: controller().museumMenu(c->menuIndex); break;
-        case M::Miscellany: controller().miscellanyMenu(); break;
-        case M::TopTen: controller().topTenMenu(); break;
-        case M::None: FAIL() << "no menu for " << entry.toStdString();
+        case M::Specialty:
+            controller().specialtyMenu(c->menuIndex);
+            break;
+        case M::Art:
+            controller().artMenu(c->menuIndex);
+            break;
+        case M::ZephStuff:
+            controller().zephStuffMenu(c->menuIndex);
+            break;
+        case M::Museums:
+            controller().museumMenu(c->menuIndex);
+            break;
+        case M::Miscellany:
+            controller().miscellanyMenu();
+            break;
+        case M::TopTen:
+            controller().topTenMenu();
+            break;
+        case M::None:
+            FAIL() << "no menu for " << entry.toStdString();
         }
         ASSERT_EQ(panYear(), entry);
     }
     void click(catalogue::ContentButton b) { window()->contentButton(b)->click(); }
 
     TxtForm* documentWindow() const { return program->documentViewer()->form(); }
-    QString documentText() const { return documentWindow() ? documentWindow()->rtbText()->toPlainText().trimmed() : QString(); }
+    QString documentText() const
+    {
+        return documentWindow() ? documentWindow()->rtbText()->toPlainText().trimmed() : QString();
+    }
     QString documentCaption() const { return program->documentState().documentCaption; }
     QTextBrowser* details() const { return window()->detailsBox(); }
     QLabel* box(catalogue::PicturePanel p) const { return program->pictureBoxes()->box(p); }

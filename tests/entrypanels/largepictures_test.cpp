@@ -8,7 +8,7 @@ namespace {
 const QString kAdPrefix = QStringLiteral("The Zephane Folarium    ");
 const QString kSeriesCaption =
     QStringLiteral("The Zephane Folarium    Ferrec Ostrand: The Illustrated Zephane Series");
-}  // namespace
+} // namespace
 
 class LargePictures : public EntryPanels {
 protected:
@@ -16,8 +16,8 @@ protected:
     QLabel* picChild() const { return largeViewer()->findChild<QLabel*>("picChild"); }
     void leftClick(QWidget* w)
     {
-        QMouseEvent up(QEvent::MouseButtonRelease, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)), Qt::LeftButton,
-                       Qt::NoButton, Qt::NoModifier);
+        QMouseEvent up(QEvent::MouseButtonRelease, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)),
+                       Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(w, &up);
     }
     void closeViewer()
@@ -128,7 +128,8 @@ TEST_F(LargePictures, SeriesPanelListsTheTitlesAtTheirPlaces)
     EXPECT_EQ(panel->x(), (exit->x() + exit->width() - 609) / 2);
     EXPECT_EQ(panel->y(), std::min(window()->seriesPanelTop(), window()->client()->height() - 473));
     EXPECT_LE(panel->geometry().bottom(), window()->client()->height());
-    EXPECT_EQ(panel->findChild<QLabel*>("Label11")->text(), "The Illustrated Zephane Series  by R. Ferrec Ostrand");
+    EXPECT_EQ(panel->findChild<QLabel*>("Label11")->text(),
+              "The Illustrated Zephane Series  by R. Ferrec Ostrand");
     EXPECT_EQ(panel->title(22)->text(), "#22  Acceptance & Refinement");
     EXPECT_EQ(panel->title(1)->geometry().topLeft(), QPoint(48, 40));
     EXPECT_EQ(panel->title(16)->geometry().topLeft(), QPoint(48, 40 + 15 * 24));
@@ -149,20 +150,20 @@ TEST_F(LargePictures, TitlesShowTheirIllustrationInOneViewerThatNeverZoomsOut)
     SeriesPanel* panel = program->seriesPanel();
     QMouseEvent up(QEvent::MouseButtonRelease, QPointF(3, 3), QPointF(3, 3), Qt::LeftButton, Qt::NoButton,
                    Qt::NoModifier);
-    QApplication::sendEvent(panel->title(9), &up);  // a title presses its button
+    QApplication::sendEvent(panel->title(9), &up); // a title presses its button
     ASSERT_NE(largeViewer(), nullptr);
     EXPECT_EQ(picChild()->size(), QSize(909, 609));
     EXPECT_EQ(largeViewer()->windowTitle(), kSeriesCaption);
     QPointer<FrmScroll> first = largeViewer();
 
     panel->button(10)->click();
-    EXPECT_EQ(largeViewer(), first.data());  // the open viewer is reused
+    EXPECT_EQ(largeViewer(), first.data()); // the open viewer is reused
     EXPECT_EQ(picChild()->size(), QSize(1010, 610));
     leftClick(picChild());
     EXPECT_TRUE(largeViewer()->scrollingViewShown());
     EXPECT_FALSE(panel->isHidden());
 
-    panel->button(11)->click();  // st011.jpg is missing
+    panel->button(11)->click(); // st011.jpg is missing
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.last().text, errors::compose("ER044"));
     EXPECT_EQ(largeViewer(), nullptr);

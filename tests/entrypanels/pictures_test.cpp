@@ -29,17 +29,17 @@ TEST_F(EntryPictureBoxesTest, TheRulesPickPlaceholdersAndSharedEmblems)
     choose("1954");
     click(Rear);
     EXPECT_FALSE(box(PicEmbRear)->isHidden());
-    EXPECT_EQ(box(PicEmbRear)->size(), QSize(31, 11));  // norear.jpg
+    EXPECT_EQ(box(PicEmbRear)->size(), QSize(31, 11)); // norear.jpg
 
     choose("1956");
-    EXPECT_EQ(box(PicEmbRear)->size(), QSize(33, 13));  // the regular emb56r.jpg, reloaded at once
+    EXPECT_EQ(box(PicEmbRear)->size(), QSize(33, 13)); // the regular emb56r.jpg, reloaded at once
     click(Side);
-    EXPECT_EQ(box(PicEmbSide)->size(), QSize(32, 12));  // noside.jpg
+    EXPECT_EQ(box(PicEmbSide)->size(), QSize(32, 12)); // noside.jpg
 
     choose("2000");
-    EXPECT_EQ(box(PicEmbSide)->size(), QSize(35, 15));  // emb99s.jpg
+    EXPECT_EQ(box(PicEmbSide)->size(), QSize(35, 15)); // emb99s.jpg
     click(Nose);
-    EXPECT_EQ(box(PicEmblem)->size(), QSize(37, 17));   // emb00f.jpg
+    EXPECT_EQ(box(PicEmblem)->size(), QSize(37, 17)); // emb00f.jpg
     EXPECT_TRUE(messages.shown.empty()) << messageTexts().join("|").toStdString();
 }
 
@@ -54,7 +54,7 @@ TEST_F(EntryPictureBoxesTest, ASwitchedOnPictureFollowsTheEntryAndAnOffOneStaysO
     EXPECT_TRUE(box(PicEmbSide)->isHidden());
     EXPECT_TRUE(box(PicEmblem)->isHidden());
 
-    click(Rear);  // the button switches it off again
+    click(Rear); // the button switches it off again
     EXPECT_TRUE(box(PicEmbRear)->isHidden());
     choose("1956");
     EXPECT_TRUE(box(PicEmbRear)->isHidden());
@@ -62,7 +62,7 @@ TEST_F(EntryPictureBoxesTest, ASwitchedOnPictureFollowsTheEntryAndAnOffOneStaysO
 
 TEST_F(EntryPictureBoxesTest, PlacementStandsOnTheYearStripUsingThePhotoWidth)
 {
-    window()->applyScreenLayout(false);  // a photo that does not start at the left edge shows the rule
+    window()->applyScreenLayout(false); // a photo that does not start at the left edge shows the rule
     choose("1953");
     click(Nose);
     click(Script);
@@ -82,9 +82,9 @@ TEST_F(EntryPictureBoxesTest, LeftClickHidesAndRightClickCopiesTheClickedPicture
     click(ClipArt);
     click(Nose);
     ASSERT_FALSE(box(PicClipArt)->isHidden());
-    window()->yearButton(5)->setFocus();  // the copy does not depend on the focus
+    window()->yearButton(5)->setFocus(); // the copy does not depend on the focus
 
-    rightClick(PicClipArt);  // answered No by default
+    rightClick(PicClipArt); // answered No by default
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.last().text, "Would you like to copy this image to the Windows Clipboard?");
     EXPECT_EQ(messages.last().icon, MessageIcon::Question);
@@ -111,7 +111,7 @@ TEST_F(EntryPictureBoxesTest, AMissingPictureReportsItsCodeAndHidesOrKeepsAsEach
     choose("1957");
     click(Side);
     ASSERT_EQ(box(PicEmbSide)->size(), QSize(36, 16));
-    click(Script);  // scri57.jpg is missing: reported and hidden
+    click(Script); // scri57.jpg is missing: reported and hidden
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.last().text, errors::compose("ER021"));
     EXPECT_TRUE(box(PicScript)->isHidden());

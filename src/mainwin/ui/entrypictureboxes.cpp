@@ -27,7 +27,7 @@ const BoxName kBoxes[] = {
 };
 // Emblems and clip art are small; a larger file is refused rather than exhausting memory.
 constexpr int kMaxPictureMegabytes = 256;
-}  // namespace
+} // namespace
 
 EntryPictureBoxes::EntryPictureBoxes(Form1& window, const MediaFiles& files, IClipboard& clipboard)
     : QObject(&window), m_window(window), m_files(files), m_clipboard(clipboard)
@@ -66,7 +66,7 @@ bool EntryPictureBoxes::loadPicture(PicturePanel panel, const QString& mediaPath
         return false;
     QLabel* label = box(panel);
     label->setPixmap(QPixmap::fromImage(image));
-    label->resize(image.size());  // auto-size
+    label->resize(image.size()); // auto-size
     return true;
 }
 
@@ -118,11 +118,12 @@ bool EntryPictureBoxes::eventFilter(QObject* watched, QEvent* event)
         if (watched != label)
             continue;
         if (event->type() == QEvent::MouseButtonPress) {
-            m_controller->pictureMouseDown(panel, static_cast<QMouseEvent*>(event)->button() == Qt::RightButton);
+            m_controller->pictureMouseDown(panel,
+                                           static_cast<QMouseEvent*>(event)->button() == Qt::RightButton);
             return true;
         }
-        if (event->type() == QEvent::MouseButtonRelease
-            && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             m_controller->pictureClicked(panel);
             return true;
         }

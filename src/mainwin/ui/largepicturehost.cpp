@@ -33,7 +33,7 @@ FrmScroll& LargePictureHost::loaded()
 void LargePictureHost::unload()
 {
     if (m_viewer)
-        m_viewer->close();  // deletes itself and shows the main window
+        m_viewer->close(); // deletes itself and shows the main window
 }
 
 void LargePictureHost::prepare()

@@ -123,12 +123,13 @@ void MainApplication::buildEntryPanels()
                          },
                          {}});
     m_entryDocuments = std::make_unique<EntryDocuments>(
-        EntryDocuments::Context{m_selection, m_step, *m_form1, m_documents, m_reporter, m_ports.messages, m_roots,
-                                m_files, *m_txtForm});
+        EntryDocuments::Context{m_selection, m_step, *m_form1, m_documents, m_reporter, m_ports.messages,
+                                m_roots, m_files, *m_txtForm});
 
     m_pictureBoxes = new EntryPictureBoxes(*m_form1, m_files, *clipboard);
     m_entryPictures = std::make_unique<EntryPictures>(
-        EntryPictures::Context{m_selection, *m_pictureBoxes, *m_form1, m_reporter, m_ports.messages, m_roots});
+        EntryPictures::Context{m_selection, *m_pictureBoxes, *m_form1, m_reporter, m_ports.messages,
+                               m_roots});
     m_pictureBoxes->setController(m_entryPictures.get());
     MainController::Hooks hooks;
     hooks.reloadPicturePanel = [this](catalogue::PicturePanel p) { m_entryPictures->reload(p); };

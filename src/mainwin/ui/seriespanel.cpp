@@ -19,7 +19,7 @@ QString shown(const QString& caption)
     QString s = caption;
     return s.replace(QLatin1String("&&"), QLatin1String("&"));
 }
-}  // namespace
+} // namespace
 
 QRect SeriesPanel::titleGeometry(int index)
 {
@@ -125,8 +125,8 @@ void SeriesPanel::showPanelAt(QPoint topLeft)
 
 bool SeriesPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         const QVariant index = watched->property(kIndexProperty);
         if (index.isValid() && watched->objectName().startsWith(QLatin1String("Label12_"))) {
             // A title presses its button.

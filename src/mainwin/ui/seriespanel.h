@@ -41,7 +41,7 @@ private:
     Form1& m_window;
     IllustratedSeries* m_controller = nullptr;
     std::array<QLabel*, mediarules::kSeriesCount + 1> m_titles{};       // [0] unused
-    std::array<QPushButton*, mediarules::kSeriesCount + 1> m_buttons{};  // [0] is not part of the series
+    std::array<QPushButton*, mediarules::kSeriesCount + 1> m_buttons{}; // [0] is not part of the series
     QPushButton* m_about = nullptr;
     QPushButton* m_close = nullptr;
 };
