@@ -233,3 +233,13 @@ TEST(EntryDocumentNames, CaptionsAndWhereTheyAreSet)
     EXPECT_FALSE(EntryDocuments::captionViaDocumentCaption(DocKind::Description, "1999"));
     EXPECT_TRUE(EntryDocuments::captionViaDocumentCaption(DocKind::Colors, "1999"));
 }
+
+TEST_F(EntryPanels, TheLookupKeepsTheNameAsFoundWhateverItsCase)
+{
+    addDocument("RICHTEXT/A0DESC.RTF", "Shouted");
+    choose("2000");
+    click(Desc);
+    ASSERT_NE(documentWindow(), nullptr);
+    EXPECT_EQ(documentText(), "Shouted");
+    EXPECT_EQ(program->documentState().foundFile, program->roots().mediaRoot + "\\RichText\\A0DESC.RTF");
+}
