@@ -2,19 +2,20 @@
 
 #include <QString>
 
-// The few media names the photo index and the main window need. Kept together so that they can move to the
-// shared file-name rules in one step.
+#include "catalog/mediarules.h"
+
+// The few media names the photo index and the main window need, taken from the file-name rules.
 namespace photonames {
 
 // The folder tag that every photo path holds: root + "\zephanes\" + NAME.
-inline const QString kPhotoTag = QStringLiteral("\\zephanes\\");
-inline const QString kPhotoPattern = QStringLiteral("\\zephanes\\*.jpg");
-inline const QString kClipArtFolder = QStringLiteral("\\clipart\\");
-inline const QString kClipArtPattern = QStringLiteral("\\clipart\\*.jpg");
+inline const QString kPhotoTag = mediarules::folder::kZephanes;
+inline const QString kPhotoPattern = mediarules::photoPattern().relative();
+inline const QString kClipArtFolder = mediarules::folder::kClipArtSlides;
+inline const QString kClipArtPattern = mediarules::clipArtSlidePattern().relative();
 // Caption texts of collection photos: MediaRoot + "\RichText\" + photo name without extension + ".rtf".
-inline const QString kRichTextFolder = QStringLiteral("\\RichText\\");
+inline const QString kRichTextFolder = mediarules::folder::kRichText;
 // The screen saver's photo selection folder under the program folder, and its emblem stand-in.
-inline const QString kSaverFolder = QStringLiteral("\\sszephs\\");
-inline const QString kSaverEmblem = QStringLiteral("Z5EMBLEM.jpg");
+inline const QString kSaverFolder = mediarules::folder::kSaverSelection;
+inline const QString kSaverEmblem = mediarules::defaultSaverPicture().name;
 
 } // namespace photonames

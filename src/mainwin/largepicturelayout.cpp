@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include "catalog/mediarules.h"
+
 namespace largepicture {
 namespace {
 
@@ -55,20 +57,13 @@ Layout layout(QSize client, QSize picture, QSize barThickness, const Layout& pre
     return out;
 }
 
-bool isLandscapeEntry(const QString& entryLabel)
-{
-    static const QStringList landscape = {"1990-1995 ZR-1 ", "1970", "1982", "1984", "1985", "1987", "1989",
-                                          "1990", "1991", "1993", "1994", "1995", "1997", "1998"};
-    return landscape.contains(entryLabel);
-}
-
 std::optional<QRect> zoomOut(const QString& caption, const QString& entryLabel, QSize screen, QRect image)
 {
     if (caption == kSeriesCaption)
         return std::nullopt;
     if (entryLabel == QLatin1String("Stroudley Cars ") || entryLabel == QLatin1String("Kavell Automotive Concepts "))
         return std::nullopt;
-    const int width = isLandscapeEntry(entryLabel) ? screen.width()
+    const int width = mediarules::hasLandscapeAdvertisement(entryLabel) ? screen.width()
                                                    : static_cast<int>(std::lround(0.77 * image.height()));
     return QRect((screen.width() - width) / 2, image.top(), width, screen.height());
 }

@@ -36,9 +36,6 @@ Layout layout(QSize client, QSize picture, QSize barThickness, const Layout& pre
 inline const QString kSeriesCaption =
     QStringLiteral("The Zephane Folarium    Ferrec Ostrand: The Illustrated Zephane Series");
 
-// Entries whose advertisement is a landscape picture and fills the screen width when zoomed out.
-bool isLandscapeEntry(const QString& entryLabel);
-
 // Where the fitted picture goes when zooming out, or nothing when this picture must not be zoomed out.
 // image: Image1's geometry before the zoom; screen: the screen size in pixels.
 std::optional<QRect> zoomOut(const QString& caption, const QString& entryLabel, QSize screen, QRect image);

@@ -27,4 +27,10 @@ public:
     virtual void setBusy(bool busy) = 0;
     // Photos (media paths) likely to be shown next: decode them ahead.
     virtual void preloadPhotos(const QStringList& mediaPaths) = 0;
+
+    // The file-name menu item's caption and the txtFile box (shown in front, or hidden).
+    virtual void setFileNamesMenuCaption(const QString& caption) = 0;
+    virtual void setFileNameVisible(bool visible) = 0;
+    // Brings rtbDetails in front of the photo and the pictures laid over it.
+    virtual void raiseDetails() = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "catalog/errorreporter.h"
 #include "catalog/mediafiles.h"
+#include "catalog/mediarules.h"
 #include "catalog/mediaroots.h"
 #include "catalog/photoindex.h"
 #include "catalog/rootsearch.h"
@@ -12,7 +13,7 @@
 
 QString StartupSequence::startupSoundPath(const QString& programFolder)
 {
-    return programFolder + QStringLiteral("\\passby.wav");
+    return mediarules::startupSound().in(programFolder);
 }
 
 bool StartupSequence::SplashLoad(const QString& commandLine)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "catalog/mediarules.h"
 #include "mainwin/largepicturelayout.h"
 
 using namespace largepicture;
@@ -71,9 +72,9 @@ TEST(LargePictureZoom, LandscapeAdvertisementFillsTheWidth)
     const auto r = zoomOut("The Zephane Folarium    1984 Advertisement", "1984", QSize(1024, 768), QRect(0, 5, 620, 752));
     ASSERT_TRUE(r);
     EXPECT_EQ(*r, QRect(0, 5, 1024, 768));
-    EXPECT_TRUE(isLandscapeEntry("1990-1995 ZR-1 "));
-    EXPECT_FALSE(isLandscapeEntry("1983"));
-    EXPECT_FALSE(isLandscapeEntry("1996"));
+    EXPECT_TRUE(mediarules::hasLandscapeAdvertisement("1990-1995 ZR-1 "));
+    EXPECT_FALSE(mediarules::hasLandscapeAdvertisement("1983"));
+    EXPECT_FALSE(mediarules::hasLandscapeAdvertisement("1996"));
 }
 
 TEST(LargePictureZoom, SeriesAndTwoCollectionsNeverZoomOut)

@@ -183,12 +183,14 @@ void Form1::buildControls()
     m_details->setReadOnly(true);
     placeTwips(m_details, 4920, 600, 4935, 975);
     m_details->hide();
+    m_details->viewport()->installEventFilter(this);
 
     m_txtFile = new QLineEdit(m_client);
     m_txtFile->setObjectName(QStringLiteral("txtFile"));
     m_txtFile->setReadOnly(true);
     m_txtFile->setGeometry(140, 24, 100, 20);
     m_txtFile->hide();
+    m_txtFile->installEventFilter(this);
 
     m_reload = new QPushButton(QStringLiteral("Reload Array"), m_client);
     m_reload->setObjectName(QStringLiteral("ReloadArray"));
@@ -606,6 +608,24 @@ void Form1::preloadPhotos(const QStringList& mediaPaths)
     m_cache.preload(real);
 }
 
+void Form1::setFileNamesMenuCaption(const QString& caption)
+{
+    if (QAction* a = menuItem(QStringLiteral("mnuNames")))
+        a->setText(caption);
+}
+
+void Form1::setFileNameVisible(bool visible)
+{
+    m_txtFile->setVisible(visible);
+    if (visible)
+        m_txtFile->raise();
+}
+
+void Form1::raiseDetails()
+{
+    m_details->raise();
+}
+
 // Events --------------------------------------------------------------------------------------------------
 
 void Form1::closeEvent(QCloseEvent* event)
@@ -628,6 +648,14 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     if (!m_controller)
         return QMainWindow::eventFilter(watched, event);
+    if (watched == m_details->viewport() && event->type() == QEvent::MouseButtonPress) {
+        emit detailsClicked();
+        return true;
+    }
+    if (watched == m_txtFile && event->type() == QEvent::MouseButtonPress) {
+        emit fileNameClicked();
+        return true;
+    }
     if (watched == m_client && event->type() == QEvent::MouseButtonPress) {
         m_controller->backgroundClicked();
         return true;

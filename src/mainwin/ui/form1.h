@@ -49,6 +49,12 @@ public:
     // A menu item by object name and, for menu arrays, index.
     QAction* menuItem(const QString& objectName, int index = -1) const;
     QLabel* photoLabel() const { return m_image4; }
+    // The client area, the year strip and its Exit button: the panels laid over the window use them.
+    QWidget* client() const { return m_client; }
+    QFrame* yearStrip() const { return m_frame1; }
+    QPushButton* exitButton() const { return m_exit; }
+    QTextBrowser* detailsBox() const { return m_details; }
+    QLineEdit* fileNameBox() const { return m_txtFile; }
     PhotoCache& photoCache() { return m_cache; }
 
     // IMainView
@@ -78,11 +84,17 @@ public:
     void setMainWindowEnabled(bool enabled) override;
     void setBusy(bool busy) override;
     void preloadPhotos(const QStringList& mediaPaths) override;
+    void setFileNamesMenuCaption(const QString& caption) override;
+    void setFileNameVisible(bool visible) override;
+    void raiseDetails() override;
 
 signals:
     // Menu items and content buttons whose windows are built elsewhere announce themselves here.
     void contentButtonClicked(catalogue::ContentButton button);
     void menuItemTriggered(const QString& objectName, int index);
+    // A click into rtbDetails or txtFile.
+    void detailsClicked();
+    void fileNameClicked();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -99,7 +111,7 @@ private:
 
     const MediaFiles& m_files;
     MainController* m_controller = nullptr;
-    RichTextLoader m_richText = loadRichTextPlain;
+    RichTextLoader m_richText = loadRichTextDetails;
     PhotoCache m_cache;
     QWidget* m_client = nullptr;
     QFrame* m_frame1 = nullptr;

@@ -6,11 +6,23 @@
 
 #include "catalog/photostepper.h"
 #include "catalog/rootsearch.h"
+#include "mainwin/advertisements.h"
+#include "mainwin/entrydocuments.h"
+#include "mainwin/entrypictures.h"
+#include "mainwin/illustratedseries.h"
 #include "mainwin/maincontroller.h"
 #include "mainwin/startupsequence.h"
+#include "mainwin/ui/entrypictureboxes.h"
 #include "mainwin/ui/form1.h"
 #include "mainwin/ui/form2.h"
+#include "mainwin/ui/largepicturehost.h"
+#include "mainwin/ui/seriespanel.h"
 #include "platform/mediadevice.h"
+#include "platform/qt/qtclipboard.h"
+#include "platform/qt/qtprinter.h"
+#include "platform/screen.h"
+#include "viewers/ui/txtform.h"
+#include "viewers/ui/txtformhost.h"
 #include "utils/screensize.h"
 
 MainApplication::MainApplication(Ports ports, QString programFolder)
@@ -68,6 +80,7 @@ void MainApplication::splashTimerFired()
         MainController::Context{m_selection, m_step, m_index, *m_stepper, *m_form1, m_reporter,
                                 m_ports.messages, m_ports.processes, m_ports.mainMedia, m_roots, m_files});
     m_form1->setController(m_controller.get());
+    buildEntryPanels();
     m_ports.mainMedia.setDisplayWindow(nullptr);
     m_reporter.setHooks(
         {[this] { m_form1->focusYearButton(catalogue::nextYearButton(m_selection.currentYearIndex), false); },
@@ -85,4 +98,85 @@ void MainApplication::splashTimerFired()
     if (const QScreen* s = QGuiApplication::primaryScreen(); s && !is800x600)
         m_form1->move(s->availableGeometry().center() - m_form1->rect().center());
     m_form1->fillYearLists();
+}
+
+void MainApplication::buildEntryPanels()
+{
+    IClipboard* clipboard = m_ports.clipboard;
+    if (!clipboard) {
+        m_ownClipboard = std::make_unique<QtClipboard>();
+        clipboard = m_ownClipboard.get();
+    }
+    IPrinter* printer = m_ports.printer;
+    if (!printer) {
+        m_ownPrinter = std::make_unique<QtPrinter>(&m_ports.messages);
+        printer = m_ownPrinter.get();
+    }
+    auto focusNextYear = [this] {
+        m_form1->focusYearButton(catalogue::nextYearButton(m_selection.currentYearIndex), false);
+    };
+
+    m_txtForm = std::make_unique<TxtFormHost>(m_documents, *printer, m_form1.get());
+    m_txtForm->setHooks({[this, focusNextYear] {
+                             m_form1->setEnabled(true);
+                             focusNextYear();
+                         },
+                         {}});
+    m_entryDocuments = std::make_unique<EntryDocuments>(
+        EntryDocuments::Context{m_selection, m_step, *m_form1, m_documents, m_reporter, m_ports.messages,
+                                m_roots, m_files, *m_txtForm});
+
+    m_pictureBoxes = new EntryPictureBoxes(*m_form1, m_files, *clipboard);
+    m_entryPictures = std::make_unique<EntryPictures>(
+        EntryPictures::Context{m_selection, *m_pictureBoxes, *m_form1, m_reporter, m_ports.messages,
+                               m_roots});
+    m_pictureBoxes->setController(m_entryPictures.get());
+    MainController::Hooks hooks;
+    hooks.reloadPicturePanel = [this](catalogue::PicturePanel p) { m_entryPictures->reload(p); };
+    m_controller->setHooks(hooks);
+
+    const QSize screen(int(m_ports.screen.widthTwips() / Form1::kTwipsPerPixel),
+                       int(m_ports.screen.heightTwips() / Form1::kTwipsPerPixel));
+    m_largePictures = std::make_unique<LargePictureHost>(
+        *m_form1, m_files, [this] { return m_selection.entryText; }, screen);
+    // The screen-saver photo list closes here once it exists.
+    m_advertisements = std::make_unique<Advertisements>(Advertisements::Context{
+        m_selection, *m_form1, m_documents, m_reporter, m_ports.messages, m_roots, *m_largePictures});
+
+    m_seriesPanel = new SeriesPanel(*m_form1);
+    m_series = std::make_unique<IllustratedSeries>(IllustratedSeries::Context{
+        *m_seriesPanel, *m_form1, m_documents, m_reporter, m_roots, m_files, *m_largePictures, *m_txtForm});
+    m_seriesPanel->setController(m_series.get());
+
+    connect(m_form1.get(), &Form1::contentButtonClicked, this,
+            [this](catalogue::ContentButton b) { contentButtonClicked(b); });
+    connect(m_form1.get(), &Form1::menuItemTriggered, this, &MainApplication::menuItemTriggered);
+    connect(m_form1.get(), &Form1::detailsClicked, this, [this] { m_entryDocuments->detailsClicked(); });
+    connect(m_form1.get(), &Form1::fileNameClicked, this, [this] { m_entryDocuments->fileNameClicked(); });
+}
+
+void MainApplication::contentButtonClicked(int button)
+{
+    using namespace catalogue;
+    switch (ContentButton(button)) {
+    case Desc: m_entryDocuments->descriptionClicked(); break;
+    case Stats: m_entryDocuments->statisticsClicked(); break;
+    case Options: m_entryDocuments->optionsClicked(); break;
+    case Colors: m_entryDocuments->colorsClicked(); break;
+    case Nostalgia: m_entryDocuments->nostalgiaClicked(); break;
+    case Script:
+    case Nose:
+    case Rear:
+    case Side:
+    case ClipArt: m_entryPictures->buttonClicked(ContentButton(button)); break;
+    case Ad: m_advertisements->adClicked(); break;
+    }
+}
+
+void MainApplication::menuItemTriggered(const QString& objectName, int)
+{
+    if (objectName == QLatin1String("mnuNames"))
+        m_entryDocuments->fileNamesMenu();
+    else if (objectName == QLatin1String("mnuOstrand"))
+        m_series->open(m_form1->seriesPanelTop());
 }

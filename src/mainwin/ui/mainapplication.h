@@ -11,10 +11,21 @@
 #include "catalog/photoindex.h"
 #include "catalog/photostepstate.h"
 #include "catalog/selectionstate.h"
+#include "viewers/documentstate.h"
 
+class Advertisements;
+class EntryDocuments;
+class EntryPictureBoxes;
+class EntryPictures;
 class Form1;
 class Form2;
+class IClipboard;
 class IDrives;
+class IllustratedSeries;
+class IPrinter;
+class LargePictureHost;
+class SeriesPanel;
+class TxtFormHost;
 class IMediaDevice;
 class IMessages;
 class IProcesses;
@@ -34,6 +45,8 @@ public:
         const IScreen& screen;
         IMediaDevice& splashMedia; // Form2's MMControl1
         IMediaDevice& mainMedia;   // Form1's MMControl1
+        IClipboard* clipboard = nullptr;  // the desktop's when not given
+        IPrinter* printer = nullptr;      // the default printer when not given
     };
 
     MainApplication(Ports ports, QString programFolder);
@@ -54,6 +67,15 @@ public:
     MediaRoots& roots() { return m_roots; }
     ErrorState& errorState() { return m_errors; }
     const MediaFiles& files() const { return m_files; }
+    DocumentState& documentState() { return m_documents; }
+    TxtFormHost* documentViewer() const { return m_txtForm.get(); }
+    EntryDocuments* entryDocuments() const { return m_entryDocuments.get(); }
+    EntryPictures* entryPictures() const { return m_entryPictures.get(); }
+    EntryPictureBoxes* pictureBoxes() const { return m_pictureBoxes; }
+    LargePictureHost* largePictures() const { return m_largePictures.get(); }
+    Advertisements* advertisements() const { return m_advertisements.get(); }
+    SeriesPanel* seriesPanel() const { return m_seriesPanel; }
+    IllustratedSeries* illustratedSeries() const { return m_series.get(); }
 
 private:
     Ports m_ports;
@@ -69,4 +91,21 @@ private:
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<PhotoStepper> m_stepper;
     std::unique_ptr<MainController> m_controller;
+
+    // What the main window shows for an entry: documents, pictures, advertisements and the series.
+    void buildEntryPanels();
+    void contentButtonClicked(int button);
+    void menuItemTriggered(const QString& objectName, int index);
+
+    DocumentState m_documents;
+    std::unique_ptr<IClipboard> m_ownClipboard;
+    std::unique_ptr<IPrinter> m_ownPrinter;
+    std::unique_ptr<TxtFormHost> m_txtForm;
+    std::unique_ptr<EntryDocuments> m_entryDocuments;
+    EntryPictureBoxes* m_pictureBoxes = nullptr;  // owned by the main window
+    std::unique_ptr<EntryPictures> m_entryPictures;
+    std::unique_ptr<LargePictureHost> m_largePictures;
+    std::unique_ptr<Advertisements> m_advertisements;
+    SeriesPanel* m_seriesPanel = nullptr;  // owned by the main window
+    std::unique_ptr<IllustratedSeries> m_series;
 };

@@ -6,8 +6,8 @@
 
 class QTextBrowser;
 
-// Loads a rich-text file (a real path) into the details box; false when it cannot be read. The program's
-// RTF reader plugs in here; until then a plain reader that drops the RTF markup stands in.
+// Loads a rich-text file (a real path) into the details box; false when it cannot be read.
 using RichTextLoader = std::function<bool(QTextBrowser& box, const QString& realPath)>;
 
-bool loadRichTextPlain(QTextBrowser& box, const QString& realPath);
+// The program's RTF reader, as the document viewer uses it.
+bool loadRichTextDetails(QTextBrowser& box, const QString& realPath);

@@ -1,0 +1,125 @@
+#pragma once
+
+#include <QDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextBrowser>
+
+#include "catalog/errorreporter.h"
+#include "fakes/fakeclipboard.h"
+#include "fakes/fakeprinter.h"
+#include "mainwin/advertisements.h"
+#include "mainwin/entrydocuments.h"
+#include "mainwin/entrypictures.h"
+#include "mainwin/illustratedseries.h"
+#include "mainwin/programfixture.h"
+#include "mainwin/ui/entrypictureboxes.h"
+#include "mainwin/ui/frmscroll.h"
+#include "mainwin/ui/largepicturehost.h"
+#include "mainwin/ui/seriespanel.h"
+#include "viewers/ui/txtform.h"
+#include "viewers/ui/txtformhost.h"
+
+// The whole program on a small media tree, with a scripted clipboard and printer, and a document viewer that
+// shows without waiting so that a test can read it after the click.
+class EntryPanels : public ProgramFixture {
+protected:
+    void SetUp() override
+    {
+        addPhotos();
+        // Every year has a photo, so that choosing one reports nothing by itself.
+        for (int i = 1; i <= catalogue::kYearButtonCount; ++i) {
+            const QString code = catalogue::entryCode(catalogue::yearForIndex(i));
+            if (!QFileInfo::exists(tree.file("zephanes/" + code + "A.jpg")))
+                addPhoto(tree, "zephanes/" + code + "A.jpg", i * 5);
+        }
+        program = std::make_unique<MainApplication>(MainApplication::Ports{processes, messages, drives,
+                                                                           screen, splashMedia, mainMedia,
+                                                                           &clipboard, &printer},
+                                                    tree.path());
+        started = program->start(QStringLiteral("HWI"));
+        ASSERT_TRUE(started);
+        program->splashTimerFired();
+        ASSERT_NE(window(), nullptr);
+        program->documentViewer()->setHooks({{}, [this](QDialog& d) {
+                                                 ++modalShows;
+                                                 d.show();
+                                             }});
+    }
+    void TearDown() override
+    {
+        if (TxtFormHost* host = program ? program->documentViewer() : nullptr)
+            host->unload();
+    }
+
+    static QString rtf(const QString& text) { return "{\\rtf1\\ansi " + text + "\\par}"; }
+    void addDocument(const QString& relative, const QString& text) const
+    {
+        tree.add(relative, rtf(text).toLatin1());
+    }
+    // A picture whose size tells which file was shown.
+    void addPicture(const QString& relative, QSize size, QColor colour = Qt::darkRed) const
+    {
+        QImage img(size, QImage::Format_RGB32);
+        img.fill(colour);
+        img.save(tree.add(relative, QByteArray()), "JPG");
+    }
+
+    void choose(const QString& entry)
+    {
+        if (const int year = catalogue::indexForYear(entry)) {
+            controller().yearButtonClicked(year);
+            return;
+        }
+        const catalogue::Collection* c = catalogue::findCollection(entry);
+        ASSERT_NE(c, nullptr) << entry.toStdString();
+        using M = catalogue::CollectionMenu;
+        switch (c->menu) {
+        case M::Specialty:
+            controller().specialtyMenu(c->menuIndex);
+            break;
+        case M::Art:
+            controller().artMenu(c->menuIndex);
+            break;
+        case M::ZephStuff:
+            controller().zephStuffMenu(c->menuIndex);
+            break;
+        case M::Museums:
+            controller().museumMenu(c->menuIndex);
+            break;
+        case M::Miscellany:
+            controller().miscellanyMenu();
+            break;
+        case M::TopTen:
+            controller().topTenMenu();
+            break;
+        case M::None:
+            FAIL() << "no menu for " << entry.toStdString();
+        }
+        ASSERT_EQ(panYear(), entry);
+    }
+    void click(catalogue::ContentButton b) { window()->contentButton(b)->click(); }
+
+    TxtForm* documentWindow() const { return program->documentViewer()->form(); }
+    QString documentText() const
+    {
+        return documentWindow() ? documentWindow()->rtbText()->toPlainText().trimmed() : QString();
+    }
+    QString documentCaption() const { return program->documentState().documentCaption; }
+    QTextBrowser* details() const { return window()->detailsBox(); }
+    QLabel* box(catalogue::PicturePanel p) const { return program->pictureBoxes()->box(p); }
+    FrmScroll* largeViewer() const { return program->largePictures()->viewer(); }
+    QStringList messageTexts() const
+    {
+        QStringList t;
+        for (const MessageRequest& r : messages.shown)
+            t << r.text;
+        return t;
+    }
+
+    FakeClipboard clipboard;
+    FakePrinter printer;
+    int modalShows = 0;
+};
