@@ -14,7 +14,6 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zephane-folarium"));
-    QApplication::setApplicationDisplayName(QStringLiteral("The Zephane Folarium"));
 
     if (command) {
         const QStringList args = QApplication::arguments().mid(2);

@@ -6,7 +6,8 @@
 MessageAnswer QtMessages::ask(const MessageRequest& request)
 {
     QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(request.title.isEmpty() ? QApplication::applicationDisplayName() : request.title);
+    // Boxes that set no title of their own carry the application's title.
+    box.setWindowTitle(request.title.isEmpty() ? QStringLiteral("The Zephane Folarium") : request.title);
     box.setText(request.text);
     switch (request.icon) {
     case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
