@@ -2,6 +2,7 @@
 # Builds the RTF fuzz target with clang and runs it for the given number of seconds (default 60) on a copy of
 # the seed corpus. Crashes are written to build-fuzz/artifacts/; turn each into a regression test.
 # Usage: fuzz/run-fuzzer.sh [SECONDS] [extra libFuzzer options...]
+# ZEPHANE_FUZZ_TARGET=fuzz_rtf_print fuzzes printing instead of import and layout.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
@@ -11,10 +12,12 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
   CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZEPHANE_BUILD_FUZZ=ON \
     -DZEPHANE_BUILD_TESTS=OFF -DZEPHANE_BUILD_BENCH=OFF >/dev/null
 fi
-cmake --build "$build" --target fuzz_rtf -j"$(nproc)"
-mkdir -p "$build/corpus-rtf" "$build/artifacts"
-cp -n fuzz/corpus/rtf/* "$build/corpus-rtf/" 2>/dev/null || true
+target=${ZEPHANE_FUZZ_TARGET:-fuzz_rtf}
+cmake --build "$build" --target "$target" -j"$(nproc)"
+corpus="$build/corpus-$target"
+mkdir -p "$corpus" "$build/artifacts"
+cp -n fuzz/corpus/rtf/* "$corpus/" 2>/dev/null || true
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0:allocator_may_return_null=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
-exec "$build/fuzz/fuzz_rtf" "$build/corpus-rtf" fuzz/corpus/rtf -dict=fuzz/rtf.dict -max_len=65536 -timeout=10 \
+exec "$build/fuzz/$target" "$corpus" fuzz/corpus/rtf -dict=fuzz/rtf.dict -max_len=65536 -timeout=10 \
   -rss_limit_mb=4096 -max_total_time="$seconds" -artifact_prefix="$build/artifacts/" -print_final_stats=1 "$@"
