@@ -18,10 +18,11 @@ namespace {
 // with accented letters as \'hh and the odd \u.
 QByteArray wordPadDocument(qsizetype bytes)
 {
-    QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}"
-                     "{\\f1\\froman\\fprq2\\fcharset0 Times New Roman;}}\r\n{\\colortbl ;\\red255\\green0\\blue0;"
-                     "\\red0\\green0\\blue255;}\r\n{\\*\\generator Msftedit 5.41.15.1507;}\\viewkind4\\uc1"
-                     "\\pard\\f0\\fs20 ";
+    QByteArray out =
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}"
+        "{\\f1\\froman\\fprq2\\fcharset0 Times New Roman;}}\r\n{\\colortbl ;\\red255\\green0\\blue0;"
+        "\\red0\\green0\\blue255;}\r\n{\\*\\generator Msftedit 5.41.15.1507;}\\viewkind4\\uc1"
+        "\\pard\\f0\\fs20 ";
     int n = 0;
     while (out.size() < bytes) {
         out += "The 1963 Zephane coup\\'e9 came with a \\b 327 cubic-inch\\b0  engine, \\i four-speed\\i0  "
@@ -61,8 +62,8 @@ QByteArray manyFonts(qsizetype bytes)
     QByteArray out = "{\\rtf1{\\fonttbl";
     int fonts = 0;
     while (out.size() < bytes / 2) {
-        out += "{\\f" + QByteArray::number(fonts) + "\\fswiss\\fcharset0 Font number " + QByteArray::number(fonts) +
-               ";}";
+        out += "{\\f" + QByteArray::number(fonts) + "\\fswiss\\fcharset0 Font number " +
+               QByteArray::number(fonts) + ";}";
         ++fonts;
     }
     out += "}";
@@ -132,7 +133,8 @@ static void BM_RtfImportWordPad(benchmark::State& state)
 }
 BENCHMARK(BM_RtfImportWordPad)->Arg(64 << 10)->Arg(4 << 20)->Unit(benchmark::kMillisecond);
 
-// Imports 1x and 2x the input of one shape and reports ratio = time(2x) / time(1x), best of five each, interleaved so a busy machine hits both alike.
+// Imports 1x and 2x the input of one shape and reports ratio = time(2x) / time(1x), best of five each,
+// interleaved so a busy machine hits both alike.
 static void BM_RtfLinearity(benchmark::State& state)
 {
     const Shape& shape = kShapes[state.range(0)];

@@ -22,9 +22,10 @@ void DocumentOpener::prepare(const DocumentRequest& request)
     if (request.captionKind == DocumentRequest::Caption::OnViewer)
         m_viewer.setCaption(request.caption);
     m_viewer.hideSoundButtons();
-    m_viewer.setCloseButtonWidth(request.closeWidth == DocumentRequest::CloseWidth::Fixed
-                                     ? kFixedCloseWidth
-                                     : computedCloseWidth(m_viewer.textBoxWidth(), m_viewer.printButtonWidth()));
+    m_viewer.setCloseButtonWidth(
+        request.closeWidth == DocumentRequest::CloseWidth::Fixed
+            ? kFixedCloseWidth
+            : computedCloseWidth(m_viewer.textBoxWidth(), m_viewer.printButtonWidth()));
 }
 
 void DocumentOpener::fail(const DocumentRequest& request)

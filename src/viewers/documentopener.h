@@ -55,12 +55,16 @@ class DocumentOpener {
 public:
     static constexpr int kFixedCloseWidth = 481;
 
-    DocumentOpener(DocumentState& state, const MediaFiles& files, ErrorReporter& reporter, IDocumentViewer& viewer);
+    DocumentOpener(DocumentState& state, const MediaFiles& files, ErrorReporter& reporter,
+                   IDocumentViewer& viewer);
 
     // True when the document was shown.
     bool open(const DocumentRequest& request);
 
-    static int computedCloseWidth(int textBoxWidth, int printButtonWidth) { return textBoxWidth - printButtonWidth - 4; }
+    static int computedCloseWidth(int textBoxWidth, int printButtonWidth)
+    {
+        return textBoxWidth - printButtonWidth - 4;
+    }
 
 private:
     bool loadInto(const QString& mediaPath);

@@ -52,8 +52,11 @@ protected:
     }
     DocumentRequest wave() const
     {
-        return {QStringLiteral("E:\\richtext\\WAVE.RTF"), kPrefix + QStringLiteral("Hand Signals and Other Greetings"),
-                DocumentRequest::Caption::OnViewer, DocumentRequest::CloseWidth::Computed, QStringLiteral("ER008"),
+        return {QStringLiteral("E:\\richtext\\WAVE.RTF"),
+                kPrefix + QStringLiteral("Hand Signals and Other Greetings"),
+                DocumentRequest::Caption::OnViewer,
+                DocumentRequest::CloseWidth::Computed,
+                QStringLiteral("ER008"),
                 true};
     }
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
@@ -118,7 +121,8 @@ TEST_F(DocViewer, FixedCloseWidthEndsThreePixelsFurtherFromPrint)
     r.closeWidth = DocumentRequest::CloseWidth::Fixed;
     ASSERT_TRUE(opener.open(r));
     EXPECT_EQ(host.form()->SSCommand1()->width(), 481);
-    EXPECT_EQ(DocumentOpener::computedCloseWidth(TxtForm::kTextBox.width(), TxtForm::kPrintButton.width()), 484);
+    EXPECT_EQ(DocumentOpener::computedCloseWidth(TxtForm::kTextBox.width(), TxtForm::kPrintButton.width()),
+              484);
 }
 
 TEST_F(DocViewer, CaptionIsTakenOnceAtLoad)

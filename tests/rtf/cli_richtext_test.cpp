@@ -71,17 +71,18 @@ TEST_F(CliRichText, PrintToPdfWritesAPdf)
 TEST_F(CliRichText, MissingOrUnreadableInputFailsWithAClearError)
 {
     const QString missing = dir.filePath(QStringLiteral("nothere.rtf"));
-    for (const QStringList& args : {QStringList{QStringLiteral("--rtf-text"), missing},
-                                    QStringList{QStringLiteral("--print-to-pdf"), missing, dir.filePath("x.pdf")},
-                                    QStringList{QStringLiteral("--rtf-text"), dir.path()},
-                                    QStringList{QStringLiteral("--rtf-text")}}) {
+    for (const QStringList& args :
+         {QStringList{QStringLiteral("--rtf-text"), missing},
+          QStringList{QStringLiteral("--print-to-pdf"), missing, dir.filePath("x.pdf")},
+          QStringList{QStringLiteral("--rtf-text"), dir.path()}, QStringList{QStringLiteral("--rtf-text")}}) {
         const CliRun r = run(args);
         EXPECT_GT(r.exitCode, 0) << qPrintable(args.join(' '));
         EXPECT_FALSE(r.err.isEmpty());
         EXPECT_TRUE(r.out.isEmpty());
     }
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("x.pdf")));
-    const CliRun r = run({QStringLiteral("--print-to-pdf"), data("wordpad.rtf"), dir.filePath("no/such/dir/x.pdf")});
+    const CliRun r =
+        run({QStringLiteral("--print-to-pdf"), data("wordpad.rtf"), dir.filePath("no/such/dir/x.pdf")});
     EXPECT_GT(r.exitCode, 0);
     EXPECT_TRUE(r.err.contains("x.pdf"));
 }

@@ -58,7 +58,7 @@ TEST(PrintRichText, TargetRectangleAllowsForTheUnprintableOffsets)
 {
     QTextDocument doc;
     importInto(doc, "{\\rtf1 Hello}");
-    FakePrinter printer;  // Letter; printable area starts 0.25 inch (50 pixels at 200 dpi) from the paper edge
+    FakePrinter printer; // Letter; printable area starts 0.25 inch (50 pixels at 200 dpi) from the paper edge
     ASSERT_TRUE(PrintRichText(printer, doc, 1440, 1440, 1440, 1440));
     ASSERT_EQ(printer.renders.size(), 1u);
     const FakePrinter::Render& r = printer.renders[0];
@@ -145,8 +145,13 @@ TEST(QtPrinter, DocumentsPrintWithTheRightPagesAndText)
         QStringList page2;
     };
     const Case cases[] = {
-        {"wordpad.rtf", 2, {"The Zephane Folarium", "Café crème costs € 5", "Bullet item"}, {"Second page text"}},
-        {"word97.rtf", 2, {"1963 Description", "the club site", "Coupe", "Привет", "After the table."},
+        {"wordpad.rtf",
+         2,
+         {"The Zephane Folarium", "Café crème costs € 5", "Bullet item"},
+         {"Second page text"}},
+        {"word97.rtf",
+         2,
+         {"1963 Description", "the club site", "Coupe", "Привет", "After the table."},
          {"Page two text.", "List item"}},
     };
     for (const Case& c : cases) {

@@ -192,7 +192,8 @@ TEST(RtfImporter, Word97DocumentRendersTableLinkCodePagesAndSkipsHiddenParts)
     // \shppict wins over \nonshppict; the metafile becomes one placeholder box of its goal size
     EXPECT_EQ(d->result.pictures, 1);
     EXPECT_EQ(d->result.placeholders, 1);
-    EXPECT_EQ(blockOf(d->doc, QStringLiteral("Page two")).pageBreakPolicy(), QTextFormat::PageBreak_AlwaysBefore);
+    EXPECT_EQ(blockOf(d->doc, QStringLiteral("Page two")).pageBreakPolicy(),
+              QTextFormat::PageBreak_AlwaysBefore);
 }
 
 // --- features one at a time ----------------------------------------------------------------------------
@@ -234,7 +235,8 @@ TEST(RtfImporter, FontTablesInBothFormsAndCharsetsDecideTheCodePage)
     const auto d = import("{\\rtf1\\ansi\\deff1{\\fonttbl\\f0\\fswiss Arial;\\f1\\froman\\fcharset161 Greek;"
                           "\\f2\\fcharset2 Symbol;}\\f0 x\\'e9 \\f1\\'e1 \\f2 p\\'b7 \\f9 \\'e9}");
     EXPECT_EQ(d->text, QStringLiteral("xé α π• é"));
-    EXPECT_EQ(formatOf(d->doc, QStringLiteral("x")).fontFamilies().toStringList().value(0), QStringLiteral("Arial"));
+    EXPECT_EQ(formatOf(d->doc, QStringLiteral("x")).fontFamilies().toStringList().value(0),
+              QStringLiteral("Arial"));
 
     const auto mac = import("{\\rtf1\\mac \\'8e}");  // Mac Roman
     EXPECT_EQ(mac->text, QStringLiteral("é"));
@@ -319,13 +321,18 @@ TEST(RtfImporter, LongTablesSplitAtTheRowCapWithoutEmptyRows)
 TEST(RtfImporter, PicturesInEveryEncodingAndUnreadableOnesAsPlaceholders)
 {
     // a 2x1 24-bit DIB in hex, the same DIB as \bin data, a monochrome \wbitmap, a JPEG that is garbage
-    const QByteArray dib = QByteArray::fromHex("28000000020000000100000001001800000000000800000000000000000000000000"
-                                               "0000000000000000ff00ff000000");
-    const QByteArray rtf = "{\\rtf1{\\pict\\dibitmap0\\picw2\\pich1 " + dib.toHex() + "}"
-                           "{\\pict\\dibitmap0\\picw2\\pich1\\bin" + QByteArray::number(dib.size()) + " " + dib + "}"
-                           "{\\pict\\wbitmap0\\picw8\\pich2\\wbmbitspixel1\\wbmplanes1\\wbmwidthbytes2 f0000fff}"
-                           "{\\pict\\jpegblip\\picwgoal1500\\pichgoal750 0102030405}"
-                           "{\\pict\\emfblip 0102}{\\pict\\pngblip}}";
+    const QByteArray dib =
+        QByteArray::fromHex("28000000020000000100000001001800000000000800000000000000000000000000"
+                            "0000000000000000ff00ff000000");
+    const QByteArray rtf =
+        "{\\rtf1{\\pict\\dibitmap0\\picw2\\pich1 " + dib.toHex() +
+        "}"
+        "{\\pict\\dibitmap0\\picw2\\pich1\\bin" +
+        QByteArray::number(dib.size()) + " " + dib +
+        "}"
+        "{\\pict\\wbitmap0\\picw8\\pich2\\wbmbitspixel1\\wbmplanes1\\wbmwidthbytes2 f0000fff}"
+        "{\\pict\\jpegblip\\picwgoal1500\\pichgoal750 0102030405}"
+        "{\\pict\\emfblip 0102}{\\pict\\pngblip}}";
     const auto d = import(rtf);
     EXPECT_EQ(d->result.pictures, 3);
     EXPECT_EQ(d->result.placeholders, 3);
@@ -341,11 +348,12 @@ TEST(RtfImporter, JpegPictureWithScaleWords)
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
     ASSERT_TRUE(source.save(&buffer, "JPEG"));
-    const auto d = import("{\\rtf1{\\pict\\jpegblip\\picw6\\pich4\\picscalex200\\picscaley50 " + jpeg.toHex() + "}}");
+    const auto d =
+        import("{\\rtf1{\\pict\\jpegblip\\picw6\\pich4\\picscalex200\\picscaley50 " + jpeg.toHex() + "}}");
     EXPECT_EQ(d->result.pictures, 1);
     const QTextCursor pic = d->doc.find(QString(QChar::ObjectReplacementCharacter));
     ASSERT_FALSE(pic.isNull());
-    EXPECT_DOUBLE_EQ(pic.charFormat().toImageFormat().width(), 12.0);   // no goal size: its own pixels, scaled
+    EXPECT_DOUBLE_EQ(pic.charFormat().toImageFormat().width(), 12.0); // no goal size: its own pixels, scaled
     EXPECT_DOUBLE_EQ(pic.charFormat().toImageFormat().height(), 8.0);   // clamped to the smallest shown size
 }
 
@@ -357,7 +365,8 @@ TEST(RtfImporter, PictureSizeLimitsGivePlaceholders)
     EXPECT_EQ(d->result.placeholders, 1);
 
     // a PNG header that claims 60000 x 60000 pixels is refused before anything is allocated
-    const QByteArray huge = QByteArray::fromHex("89504e470d0a1a0a0000000d494844520000ea600000ea6008020000000fb0e215");
+    const QByteArray huge =
+        QByteArray::fromHex("89504e470d0a1a0a0000000d494844520000ea600000ea6008020000000fb0e215");
     const auto e = import("{\\rtf1{\\pict\\pngblip " + huge.toHex() + "}}");
     EXPECT_EQ(e->result.placeholders, 1);
 }
@@ -386,7 +395,7 @@ TEST(RtfImporter, TextLengthCountsParagraphEnds)
 TEST(RtfImporter, MalformedDocumentsShowWhatCanBeShown)
 {
     EXPECT_EQ(import("{\\rtf1 unterminated {\\b bold")->text, QStringLiteral("unterminated bold"));
-    EXPECT_EQ(import("{\\rtf1 a}}}} b")->text, QStringLiteral("a"));           // text after the end is not shown
+    EXPECT_EQ(import("{\\rtf1 a}}}} b")->text, QStringLiteral("a")); // text after the end is not shown
     EXPECT_EQ(import("{\\rtf1 a\\")->text, QStringLiteral("a"));
     EXPECT_EQ(import(QByteArray("{\\rtf1 a\0b}", 11))->text, QStringLiteral("ab"));  // NUL bytes dropped
     EXPECT_EQ(import("{\\rtf1 {\\*\\unknowndest hidden {nested}} shown}")->text, QStringLiteral(" shown"));

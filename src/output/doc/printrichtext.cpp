@@ -19,7 +19,8 @@ bool PrintRichText(IPrinter& printer, const QTextDocument& R, qint32 L, qint32 T
     const PrinterPage page = printer.page();
     const qint32 offsetX = pixelsToTwips(page.offsetX, page.dpiX);
     const qint32 offsetY = pixelsToTwips(page.offsetY, page.dpiY);
-    const TwipRect target{L - offsetX, T - offsetY, (page.pageWidth - Rt) - offsetX, (page.pageHeight - B) - offsetY};
+    const TwipRect target{L - offsetX, T - offsetY, (page.pageWidth - Rt) - offsetX,
+                          (page.pageHeight - B) - offsetY};
     const TwipRect pageRect{0, 0, page.printableWidth, page.printableHeight};
 
     const int length = richTextLength(R);

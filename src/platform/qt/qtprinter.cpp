@@ -42,7 +42,10 @@ QString freePdfPath(const QString& folder, const QString& name)
 
 }  // namespace
 
-QtPrinter::QtPrinter(IMessages* messages, Options options) : m_messages(messages), m_options(std::move(options)) {}
+QtPrinter::QtPrinter(IMessages* messages, Options options)
+    : m_messages(messages), m_options(std::move(options))
+{
+}
 
 QtPrinter::~QtPrinter()
 {
@@ -200,7 +203,8 @@ int QtPrinter::renderRichText(const QTextDocument& document, int from, int to, c
                 if (rowStart > from) {
                     cut = rowStart;
                     const QTextBlock first = m_layout->findBlock(rowStart);
-                    cutY = layout->blockBoundingRect(first).top() - table->format().cellPadding() * dpiY / 96.0;
+                    cutY =
+                        layout->blockBoundingRect(first).top() - table->format().cellPadding() * dpiY / 96.0;
                 }
             }
         }
@@ -210,7 +214,8 @@ int QtPrinter::renderRichText(const QTextDocument& document, int from, int to, c
     if (cut < to) {
         // cutY is the top of the first line left out
         const QTextBlock b = m_layout->findBlock(cut);
-        const QTextLine line = b.isValid() ? b.layout()->lineForTextPosition(cut - b.position()) : QTextLine();
+        const QTextLine line =
+            b.isValid() ? b.layout()->lineForTextPosition(cut - b.position()) : QTextLine();
         if (line.isValid() && b.position() + line.textStart() == cut)
             cutY = std::min(cutY, layout->blockBoundingRect(b).top() + line.y());
     }

@@ -88,15 +88,16 @@ const std::unordered_map<std::string_view, Kw>& keywords()
         // Groups whose content is never shown: document information, style definitions, headers and
         // footers, list definitions, object data, bookmarks and the like.
         for (const char* name :
-             {"stylesheet", "info", "generator", "header", "headerl", "headerr", "headerf", "footer", "footerl",
-              "footerr", "footerf", "footnote", "pn", "pntxta", "pntxtb", "listtable", "listoverridetable",
-              "revtbl", "rsidtbl", "filetbl", "colorschememapping", "themedata", "xmlnstbl", "objdata",
-              "objclass", "objname", "template", "private", "annotation", "atnid", "atnauthor", "bkmkstart",
-              "bkmkend", "ftnsep", "ftnsepc", "ftncn", "aftnsep", "aftnsepc", "aftncn", "shpinst",
-              "latentstyles", "datastore", "userprops", "docvar", "pgdsctbl", "mmathPr", "txe", "xe", "tc",
-              "comment", "keywords", "subject", "author", "operator", "title", "doccomm", "company",
-              "panose", "picprop", "blipuid", "listpicture", "background", "fchars", "lchars", "pgptbl",
-              "protusertbl", "wgrffmtfilter", "formfield", "datafield", "nesttableprops", "nonesttables"})
+             {"stylesheet", "info", "generator", "header", "headerl", "headerr", "headerf", "footer",
+              "footerl", "footerr", "footerf", "footnote", "pn", "pntxta", "pntxtb", "listtable",
+              "listoverridetable", "revtbl", "rsidtbl", "filetbl", "colorschememapping", "themedata",
+              "xmlnstbl", "objdata", "objclass", "objname", "template", "private", "annotation", "atnid",
+              "atnauthor", "bkmkstart", "bkmkend", "ftnsep", "ftnsepc", "ftncn", "aftnsep", "aftnsepc",
+              "aftncn", "shpinst", "latentstyles", "datastore", "userprops", "docvar", "pgdsctbl", "mmathPr",
+              "txe", "xe", "tc", "comment", "keywords", "subject", "author", "operator", "title", "doccomm",
+              "company", "panose", "picprop", "blipuid", "listpicture", "background", "fchars", "lchars",
+              "pgptbl", "protusertbl", "wgrffmtfilter", "formfield", "datafield", "nesttableprops",
+              "nonesttables"})
             t.emplace(name, Kw::SkipDest);
         return t;
     }();
@@ -301,7 +302,8 @@ RtfImportResult Reader::run(std::string_view input)
             case TokenKind::GroupOpen:
             case TokenKind::GroupClose: m_ucSkip = 0; break;
             case TokenKind::Text: {
-                const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(m_ucSkip), t.name.size());
+                const std::size_t n =
+                    std::min<std::size_t>(static_cast<std::size_t>(m_ucSkip), t.name.size());
                 m_ucSkip -= static_cast<int>(n);
                 t.name.remove_prefix(n);
                 if (t.name.empty())
@@ -818,7 +820,8 @@ QTextCharFormat Reader::charFormat(const CharProps& c)
                            m_colors[static_cast<std::size_t>(c.cf)].isValid();
     if (hasColour)
         f.setForeground(m_colors[static_cast<std::size_t>(c.cf)]);
-    if (c.cb > 0 && c.cb < static_cast<int>(m_colors.size()) && m_colors[static_cast<std::size_t>(c.cb)].isValid())
+    if (c.cb > 0 && c.cb < static_cast<int>(m_colors.size()) &&
+        m_colors[static_cast<std::size_t>(c.cb)].isValid())
         f.setBackground(m_colors[static_cast<std::size_t>(c.cb)]);
     if (c.link >= 0 && c.link < static_cast<int>(m_fields.size())) {
         f.setAnchor(true);
@@ -911,7 +914,8 @@ void Reader::ensureTableContext(bool forceTable)
         } else if (m_col >= m_table->columns()) {
             // content after the last cell the row defined: a new column, or the last cell when full
             flush();
-            if (m_table->columns() < m_limits.maxTableColumns && m_tableCells + m_table->rows() <= m_limits.maxTableCells) {
+            if (m_table->columns() < m_limits.maxTableColumns &&
+                m_tableCells + m_table->rows() <= m_limits.maxTableCells) {
                 widenTable(m_col + 1);
                 m_cursor = m_table->cellAt(m_row, m_col).firstCursorPosition();
             } else {
@@ -1096,7 +1100,8 @@ QImage Reader::decodePicture(const Picture& pic, bool& placeholder)
         quint32 colours = u32(32);
         if (colours == 0 && bits <= 8)
             colours = 1u << bits;
-        const quint64 offset = 14ull + std::min<quint32>(headerSize, 1024) + std::min<quint32>(colours, 256) * 4ull;
+        const quint64 offset =
+            14ull + std::min<quint32>(headerSize, 1024) + std::min<quint32>(colours, 256) * 4ull;
         QByteArray header(14, '\0');
         const quint32 total = quint32(14 + data.size());
         header[0] = 'B';
@@ -1132,7 +1137,8 @@ QImage Reader::decodePicture(const Picture& pic, bool& placeholder)
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
-    reader.setAllocationLimit(static_cast<int>(std::max<qint64>(1, m_limits.maxPicturePixels * 4 / (1024 * 1024))));
+    reader.setAllocationLimit(
+        static_cast<int>(std::max<qint64>(1, m_limits.maxPicturePixels * 4 / (1024 * 1024))));
     const QSize size = reader.size();
     if (!size.isValid() || qint64(size.width()) * size.height() > m_limits.maxPicturePixels)
         return {};
@@ -1210,7 +1216,8 @@ RtfImportResult RtfImporter::import(const QByteArray& bytes, QTextDocument& docu
     document.clear();
     document.setUndoRedoEnabled(false);
     RtfImportResult result;
-    const QByteArray input = bytes.size() > m_limits.maxInputBytes ? bytes.left(m_limits.maxInputBytes) : bytes;
+    const QByteArray input =
+        bytes.size() > m_limits.maxInputBytes ? bytes.left(m_limits.maxInputBytes) : bytes;
     if (!input.startsWith("{\\rtf")) {
         QString text = decodePlainText(input);
         sanitizeRichText(text, true);

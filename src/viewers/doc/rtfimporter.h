@@ -11,7 +11,7 @@ class QTextDocument;
 // anything a real document of the program uses.
 struct RtfLimits {
     qsizetype maxInputBytes = 64 * 1024 * 1024;  // bytes read; the rest is not looked at
-    int maxSavedDepth = 256;                     // nesting whose state is saved; deeper groups are only counted
+    int maxSavedDepth = 256; // nesting whose state is saved; deeper groups are only counted
     int maxFonts = 4096;
     int maxColors = 4096;
     int maxFields = 10000;

@@ -40,15 +40,16 @@ TxtForm::TxtForm(QWidget* parent) : QDialog(parent)
     connect(m_rtbText, &QTextBrowser::anchorClicked, this, [](const QUrl& url) {
         // Links to the web and to mail open outside; anything else (files, bookmarks) is not followed.
         const QString scheme = url.scheme().toLower();
-        if (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("mailto"))
+        if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
+            scheme == QLatin1String("mailto"))
             QDesktopServices::openUrl(url);
     });
 
     QStyle* s = style();
     m_close = pictureButton(this, "SSCommand1", QStringLiteral("Close"),
                             s->standardIcon(QStyle::SP_DialogCloseButton), kCloseButton);
-    m_sound = pictureButton(this, "SSCommand2", QStringLiteral("Sound"), s->standardIcon(QStyle::SP_MediaPlay),
-                            kSoundButton);
+    m_sound = pictureButton(this, "SSCommand2", QStringLiteral("Sound"),
+                            s->standardIcon(QStyle::SP_MediaPlay), kSoundButton);
     m_stop = pictureButton(this, "SSCommand3", QStringLiteral("Stop"), s->standardIcon(QStyle::SP_MediaStop),
                            kStopButton);
     m_print = pictureButton(this, "cmdPrint", QStringLiteral("Print"),

@@ -29,7 +29,8 @@ public:
     QPushButton* SSCommand3() const { return m_stop; }
     QPushButton* cmdPrint() const { return m_print; }
 
-    // Loads a document file into rtbText; false when the file cannot be read (the text box keeps what it had).
+    // Loads a document file into rtbText; false when the file cannot be read (the text box keeps what it
+    // had).
     bool loadDocument(const QString& realPath);
     // Puts the window in the middle of the screen.
     void centre();
