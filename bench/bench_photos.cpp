@@ -21,9 +21,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include "../tests/fakes/fakeclipboard.h"
 #include "../tests/fakes/fakedrives.h"
 #include "../tests/fakes/fakemediadevice.h"
 #include "../tests/fakes/fakemessages.h"
+#include "../tests/fakes/fakeprinter.h"
 #include "../tests/fakes/fakeprocesses.h"
 #include "../tests/fakes/fakescreen.h"
 #include "catalog/errorreporter.h"
@@ -78,13 +80,15 @@ struct Program {
     FakeDrives drives;
     FakeScreen screen{800, 600};
     FakeMediaDevice splash, media;
+    FakeClipboard clipboard;
+    FakePrinter printer;
     std::unique_ptr<MainApplication> app;
     QToolButton* forward = nullptr;
 
     Program()
     {
         app = std::make_unique<MainApplication>(
-            MainApplication::Ports{processes, messages, drives, screen, splash, media},
+            MainApplication::Ports{processes, messages, drives, screen, splash, media, clipboard, printer},
             PhotoTree::get().dir.path());
         app->start(QStringLiteral("HWI"));
         app->splashTimerFired();

@@ -6,8 +6,10 @@
 #include "mainwin/ui/mainapplication.h"
 #include "platform/qt/linuxdrives.h"
 #include "platform/qt/linuxprocesses.h"
+#include "platform/qt/qtclipboard.h"
 #include "platform/qt/qtmediadevice.h"
 #include "platform/qt/qtmessages.h"
+#include "platform/qt/qtprinter.h"
 #include "platform/qt/qtscreen.h"
 
 int runGui(QApplication& app, const QString& commandLine)
@@ -22,8 +24,11 @@ int runGui(QApplication& app, const QString& commandLine)
     QtScreen screen;
     QtMediaDevice splashSound;
     QtMediaDevice mainMedia;
+    QtClipboard clipboard;
+    QtPrinter printer(&messages);
 
-    MainApplication program({processes, messages, drives, screen, splashSound, mainMedia}, programFolder());
+    MainApplication program({processes, messages, drives, screen, splashSound, mainMedia, clipboard, printer},
+                            programFolder());
     if (!program.start(commandLine))
         return 0;
     return app.exec();

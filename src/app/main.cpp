@@ -8,6 +8,12 @@
 
 int main(int argc, char** argv)
 {
+    if (argc > 1 && QByteArray(argv[1]) == "--help") {
+        std::printf("usage: zephane-folarium [HWI]\n");
+        for (const QString& u : CliCommand::usages())
+            std::printf("       zephane-folarium %s\n", qPrintable(u));
+        return 0;
+    }
     const CliCommand* command = argc > 1 ? CliCommand::find(QString::fromLocal8Bit(argv[1])) : nullptr;
     if (command && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");  // command-line modes need no screen
@@ -18,12 +24,6 @@ int main(int argc, char** argv)
     if (command) {
         const QStringList args = QApplication::arguments().mid(2);
         return command->run(args);
-    }
-    if (argc > 1 && QString::fromLocal8Bit(argv[1]) == QLatin1String("--help")) {
-        std::printf("usage: zephane-folarium [HWI]\n");
-        for (const QString& u : CliCommand::usages())
-            std::printf("       zephane-folarium %s\n", qPrintable(u));
-        return 0;
     }
     // The whole command line as one text, the way the "HWI" switch is tested.
     return runGui(app, QApplication::arguments().mid(1).join(QLatin1Char(' ')));

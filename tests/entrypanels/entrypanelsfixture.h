@@ -37,7 +37,7 @@ protected:
         }
         program = std::make_unique<MainApplication>(MainApplication::Ports{processes, messages, drives,
                                                                            screen, splashMedia, mainMedia,
-                                                                           &clipboard, &printer},
+                                                                           clipboard, printer},
                                                     tree.path());
         started = program->start(QStringLiteral("HWI"));
         ASSERT_TRUE(started);
@@ -119,7 +119,5 @@ protected:
         return t;
     }
 
-    FakeClipboard clipboard;
-    FakePrinter printer;
     int modalShows = 0;
 };

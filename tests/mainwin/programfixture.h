@@ -13,9 +13,11 @@
 #include <gtest/gtest.h>
 
 #include "catalog/catalogue.h"
+#include "fakes/fakeclipboard.h"
 #include "fakes/fakedrives.h"
 #include "fakes/fakemediadevice.h"
 #include "fakes/fakemessages.h"
+#include "fakes/fakeprinter.h"
 #include "fakes/fakeprocesses.h"
 #include "fakes/fakescreen.h"
 #include "mainwin/maincontroller.h"
@@ -50,7 +52,7 @@ protected:
     void startProgram(const QString& commandLine = QStringLiteral("HWI"))
     {
         program = std::make_unique<MainApplication>(
-            MainApplication::Ports{processes, messages, drives, screen, splashMedia, mainMedia}, tree.path());
+            MainApplication::Ports{processes, messages, drives, screen, splashMedia, mainMedia, clipboard, printer}, tree.path());
         started = program->start(commandLine);
     }
     void openMainWindow()
@@ -100,6 +102,8 @@ protected:
     FakeScreen screen{800, 600};
     FakeMediaDevice splashMedia;
     FakeMediaDevice mainMedia;
+    FakeClipboard clipboard;
+    FakePrinter printer;
     std::unique_ptr<MainApplication> program;
     bool started = false;
 };

@@ -123,7 +123,7 @@ TEST_F(StartupTest, IndexFailureOffersRetryAndCancelEndsTheProgram)
     const QString folder = gone->path();
     gone.reset();
     program = std::make_unique<MainApplication>(
-        MainApplication::Ports{processes, messages, drives, screen, splashMedia, mainMedia}, folder);
+        MainApplication::Ports{processes, messages, drives, screen, splashMedia, mainMedia, clipboard, printer}, folder);
     EXPECT_FALSE(program->start("HWI"));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.last().text.contains("ER037"));

@@ -18,8 +18,6 @@
 #include "mainwin/ui/largepicturehost.h"
 #include "mainwin/ui/seriespanel.h"
 #include "platform/mediadevice.h"
-#include "platform/qt/qtclipboard.h"
-#include "platform/qt/qtprinter.h"
 #include "platform/screen.h"
 #include "viewers/ui/txtform.h"
 #include "viewers/ui/txtformhost.h"
@@ -102,16 +100,8 @@ void MainApplication::splashTimerFired()
 
 void MainApplication::buildEntryPanels()
 {
-    IClipboard* clipboard = m_ports.clipboard;
-    if (!clipboard) {
-        m_ownClipboard = std::make_unique<QtClipboard>();
-        clipboard = m_ownClipboard.get();
-    }
-    IPrinter* printer = m_ports.printer;
-    if (!printer) {
-        m_ownPrinter = std::make_unique<QtPrinter>(&m_ports.messages);
-        printer = m_ownPrinter.get();
-    }
+    IClipboard* clipboard = &m_ports.clipboard;
+    IPrinter* printer = &m_ports.printer;
     auto focusNextYear = [this] {
         m_form1->focusYearButton(catalogue::nextYearButton(m_selection.currentYearIndex), false);
     };

@@ -45,8 +45,8 @@ public:
         const IScreen& screen;
         IMediaDevice& splashMedia; // Form2's MMControl1
         IMediaDevice& mainMedia;   // Form1's MMControl1
-        IClipboard* clipboard = nullptr;  // the desktop's when not given
-        IPrinter* printer = nullptr;      // the default printer when not given
+        IClipboard& clipboard;
+        IPrinter& printer;
     };
 
     MainApplication(Ports ports, QString programFolder);
@@ -98,8 +98,6 @@ private:
     void menuItemTriggered(const QString& objectName, int index);
 
     DocumentState m_documents;
-    std::unique_ptr<IClipboard> m_ownClipboard;
-    std::unique_ptr<IPrinter> m_ownPrinter;
     std::unique_ptr<TxtFormHost> m_txtForm;
     std::unique_ptr<EntryDocuments> m_entryDocuments;
     EntryPictureBoxes* m_pictureBoxes = nullptr;  // owned by the main window
