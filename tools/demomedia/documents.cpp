@@ -3,22 +3,13 @@
 #include <QStringList>
 
 #include "rtfwriter.h"
+#include "stablehash.h"
 
 using mediarules::Kind;
 
 namespace documents {
 
 namespace {
-
-quint32 fnv(const QString& text)
-{
-    quint32 h = 2166136261u;
-    for (const QChar c : text) {
-        h ^= c.unicode();
-        h *= 16777619u;
-    }
-    return h;
-}
 
 // Made-up facts that stay the same for an entry.
 struct Facts {

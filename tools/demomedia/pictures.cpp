@@ -12,22 +12,14 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include "stablehash.h"
+
 namespace pictures {
 
 namespace {
 
 const QString kSans = QStringLiteral("DejaVu Sans");
 const QString kSerif = QStringLiteral("DejaVu Serif");
-
-quint32 fnv(const QString& text)
-{
-    quint32 h = 2166136261u;
-    for (const QChar c : text) {
-        h ^= c.unicode();
-        h *= 16777619u;
-    }
-    return h;
-}
 
 QFont font(const QString& family, double pixels, bool bold)
 {

@@ -176,17 +176,6 @@ struct Picture {
 inline int clampInt(int v, int lo, int hi) { return std::min(std::max(v, lo), hi); }
 inline bool toggleOn(const Token& t) { return !t.hasParam || t.param != 0; }
 
-inline int hexNibble(unsigned char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // The whole import of one document; lives for one call of RtfImporter::import.
 class Reader {
 public:
@@ -1060,7 +1049,7 @@ void Reader::pictureHex(std::string_view bytes)
 {
     Picture& p = m_pict;
     for (const char ch : bytes) {
-        const int v = hexNibble(static_cast<unsigned char>(ch));
+        const int v = RtfTokenizer::hexDigit(static_cast<unsigned char>(ch));
         if (v < 0)
             continue;  // blanks and line breaks between the digits
         if (p.pendingNibble < 0) {

@@ -16,17 +16,6 @@ constexpr std::array<bool, 256> kStops = makeStops();
 inline bool isLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 inline bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
-inline int hexValue(unsigned char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 }  // namespace
 
 RtfTokenizer::Token RtfTokenizer::next()
@@ -86,8 +75,8 @@ bool RtfTokenizer::readControl(Token& t)
         ++m_pos;
         if (c == '\'') {
             // \'hh; a broken escape yields nothing and leaves the following bytes as text.
-            const int hi = m_pos < n ? hexValue(static_cast<unsigned char>(m_input[m_pos])) : -1;
-            const int lo = m_pos + 1 < n ? hexValue(static_cast<unsigned char>(m_input[m_pos + 1])) : -1;
+            const int hi = m_pos < n ? hexDigit(static_cast<unsigned char>(m_input[m_pos])) : -1;
+            const int lo = m_pos + 1 < n ? hexDigit(static_cast<unsigned char>(m_input[m_pos + 1])) : -1;
             if (hi < 0 || lo < 0)
                 return false;
             m_pos += 2;

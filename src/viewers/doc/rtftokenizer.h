@@ -9,6 +9,18 @@
 // one pass over the bytes whatever their shape.
 class RtfTokenizer {
 public:
+    // The value of one hexadecimal digit, or -1 for any other byte.
+    static constexpr int hexDigit(unsigned char c)
+    {
+        if (c >= '0' && c <= '9')
+            return c - '0';
+        if (c >= 'a' && c <= 'f')
+            return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F')
+            return c - 'A' + 10;
+        return -1;
+    }
+
     enum class Kind {
         End,         // no more input
         GroupOpen,   // {
