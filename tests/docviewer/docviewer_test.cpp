@@ -9,11 +9,8 @@
 
 #include "catalog/errorreporter.h"
 #include "catalog/mediafiles.h"
-#include "fakes/fakedrives.h"
-#include "fakes/fakemessages.h"
 #include "fakes/fakeprinter.h"
-#include "fakes/fakeprocesses.h"
-#include "support/mediatree.h"
+#include "support/testservices.h"
 #include "viewers/doc/richtextdocument.h"
 #include "viewers/documentopener.h"
 #include "viewers/documentstate.h"
@@ -24,10 +21,10 @@ namespace {
 
 const QString kPrefix = QStringLiteral("The Zephane Folarium     ");
 
-class DocViewer : public ::testing::Test {
+class DocViewer : public ::testing::Test, protected TestServices {
 protected:
     DocViewer()
-        : files(drives), reporter(errors, messages, processes), host(state, printer),
+        : host(state, printer),
           opener(state, files, reporter, host)
     {
         drives.letters[QLatin1Char('E')] = tree.path();
@@ -68,13 +65,6 @@ protected:
         return n;
     }
 
-    MediaTree tree;
-    FakeDrives drives;
-    MediaFiles files;
-    FakeMessages messages;
-    FakeProcesses processes;
-    ErrorState errors;
-    ErrorReporter reporter;
     DocumentState state;
     FakePrinter printer;
     TxtFormHost host;

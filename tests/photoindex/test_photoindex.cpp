@@ -8,10 +8,7 @@
 #include "catalog/mediafiles.h"
 #include "catalog/mediaroots.h"
 #include "catalog/photoindex.h"
-#include "fakes/fakedrives.h"
-#include "fakes/fakemessages.h"
-#include "fakes/fakeprocesses.h"
-#include "support/mediatree.h"
+#include "support/testservices.h"
 
 namespace {
 
@@ -94,19 +91,12 @@ TEST(PhotoIndexBuild, CountsBeyondSixteenBitsWork)
     EXPECT_EQ(index.photoFile(40001), QString());
 }
 
-class LoadPhotoIndexTest : public ::testing::Test {
+class LoadPhotoIndexTest : public ::testing::Test, protected TestServices {
 protected:
-    LoadPhotoIndexTest() : files(drives), reporter(errors, messages, processes)
+    LoadPhotoIndexTest()
     {
         roots.mediaRoot = roots.photoRoot = roots.programFolder = tree.path();
     }
-    MediaTree tree;
-    FakeDrives drives;
-    MediaFiles files;
-    FakeMessages messages;
-    FakeProcesses processes;
-    ErrorState errors;
-    ErrorReporter reporter;
     MediaRoots roots;
     PhotoIndex index;
 };

@@ -9,18 +9,14 @@
 #include "catalog/photostepstate.h"
 #include "catalog/selectionstate.h"
 #include "fakephotoview.h"
-#include "fakes/fakedrives.h"
-#include "fakes/fakemessages.h"
-#include "fakes/fakeprocesses.h"
-#include "support/mediatree.h"
+#include "support/testservices.h"
 
 namespace {
 
-class StepperTest : public ::testing::Test {
+class StepperTest : public ::testing::Test, protected TestServices {
 protected:
     StepperTest()
-        : files(drives), reporter(errors, messages, processes),
-          stepper({index, step, selection, view, reporter, roots, files})
+        : stepper({index, step, selection, view, reporter, roots, files})
     {
         roots.mediaRoot = roots.photoRoot = "E:";
         roots.programFolder = tree.path();
@@ -43,13 +39,6 @@ protected:
     }
     QString name() const { return view.photo.mid(QStringLiteral("E:\\zephanes\\").size()); }
 
-    MediaTree tree;
-    FakeDrives drives;
-    MediaFiles files;
-    FakeMessages messages;
-    FakeProcesses processes;
-    ErrorState errors;
-    ErrorReporter reporter;
     MediaRoots roots;
     PhotoIndex index;
     PhotoStepState step;
