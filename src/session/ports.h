@@ -1,6 +1,7 @@
 #pragma once
 
 class IClipboard;
+class IDesktop;
 class IDrives;
 class IMediaDevice;
 class IMessages;
@@ -16,6 +17,8 @@ struct Ports {
     const IScreen& screen;
     IMediaDevice& splashMedia;  // the splash window's MMControl1
     IMediaDevice& mainMedia;    // the main window's MMControl1
+    IMediaDevice& movieMedia;   // the movie window's MMControl1
     IClipboard& clipboard;
     IPrinter& printer;
+    IDesktop& desktop;
 };

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/desktop.h"
+
+// The desktop through Qt: QSettings (an INI file of its own) for the program's settings, QStandardPaths for
+// the PATH, QProcess for detached starts and QDesktopServices (xdg-open and friends) for a file's handler.
+class QtDesktop final : public IDesktop {
+public:
+    QString setting(const QString& key) const override;
+    QString environment(const QString& name) const override;
+    QString findOnPath(const QString& program) const override;
+    bool isExecutable(const QString& path) const override;
+    bool startDetached(const QString& program, const QStringList& arguments) override;
+    bool openWithHandler(const QString& realPath) override;
+};
