@@ -55,11 +55,10 @@ void QtMediaDevice::ensurePlayer()
     if (m_player)
         return;
     m_player = new QMediaPlayer(this);
-    // No sound device: leave the player without an audio output, so sounds play silently.
-    if (!QMediaDevices::defaultAudioOutput().isNull()) {
-        m_audio = new QAudioOutput(this);
-        m_player->setAudioOutput(m_audio);
-    }
+    // Always an audio output: without one, GStreamer finds no sink for a sound's stream and stops with a
+    // stream error. With no sound device its automatic sink falls back to a fake sink: sounds play silently.
+    m_audio = new QAudioOutput(this);
+    m_player->setAudioOutput(m_audio);
     m_player->setVideoOutput(qobject_cast<QVideoWidget*>(m_display.data()));
     connect(m_player, &QMediaPlayer::errorOccurred, this, &QtMediaDevice::onPlayerError);
 }
