@@ -134,7 +134,7 @@ int main(int argc, char** argv)
                      [&framed](const QVideoFrame& f) { framed = framed || f.isValid(); });
     movie->option(1)->click();
     movie->controlBar()->findChild<QToolButton*>(QStringLiteral("Play"))->click();
-    settle(5000, [&framed] { return framed; });
+    settle(15000, [&framed] { return framed; });
     std::printf("first frame: %s\n", framed ? "yes" : "no");
     if (auto* player = movieMedia.findChild<QMediaPlayer*>())
         std::printf("player state %d, status %d, error \"%s\"\n", int(player->playbackState()),
