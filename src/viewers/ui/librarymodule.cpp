@@ -35,7 +35,14 @@ LibraryModule::LibraryModule(Session& session, const Ports& ports, IMainFrame& f
 
 LibraryModule::~LibraryModule()
 {
+    // The panel's handlers call into this module: it must not outlive it.
+    delete m_panel.data();
     delete m_movieWindow.data();
+}
+
+SoundPanel* LibraryModule::soundPanel() const
+{
+    return m_panel.data();
 }
 
 MovieWindow* LibraryModule::movieWindow() const
@@ -45,6 +52,8 @@ MovieWindow* LibraryModule::movieWindow() const
 
 void LibraryModule::showSoundPanel()
 {
+    if (!m_panel)
+        return;
     // Centred over the year strip's span, level with the photo.
     const QRect span = m_frame.yearStripSpan();
     m_panel->move(span.left() + (span.width() - m_panel->width()) / 2, m_frame.photoRect().top());
@@ -56,7 +65,8 @@ void LibraryModule::showSoundPanel()
 void LibraryModule::closeSoundPanel()
 {
     m_frame.setMainWindowEnabled(true);
-    m_panel->hide();
+    if (m_panel)
+        m_panel->hide();
 }
 
 void LibraryModule::showMovies()
@@ -66,7 +76,6 @@ void LibraryModule::showMovies()
     m_player.setFolder(MoviePlayer::movieFolder(m_session.roots, m_session.files));
     auto* w = new MovieWindow(m_frame.panelParent());
     w->setWindowModality(Qt::ApplicationModal);
-    w->setWindowFlag(Qt::Window, true);
     m_movieWindow = w;
     const long long sw = m_screen.widthTwips() / 15;
     const long long sh = m_screen.heightTwips() / 15;

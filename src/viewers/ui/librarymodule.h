@@ -30,7 +30,7 @@ public:
     // How a modal window waits; tests replace it with a plain show.
     void setRunModal(std::function<void(QDialog&)> runModal) { m_runModal = std::move(runModal); }
 
-    SoundPanel* soundPanel() const { return m_panel; }
+    SoundPanel* soundPanel() const;
     MovieWindow* movieWindow() const; // while the movie window is open
     MoviePlayer& moviePlayer() { return m_player; }
 
@@ -47,7 +47,7 @@ private:
     SoundEffects m_sounds;
     MoviePlayer m_player;
     VideoSoftware m_videoSoftware;
-    SoundPanel* m_panel = nullptr;
+    QPointer<SoundPanel> m_panel; // owned by the main frame's panel parent
     QPointer<MovieWindow> m_movieWindow;
     std::function<void(QDialog&)> m_runModal;
 };
