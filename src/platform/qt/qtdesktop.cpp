@@ -36,9 +36,34 @@ bool QtDesktop::startDetached(const QString& program, const QStringList& argumen
     return QProcess::startDetached(program, arguments);
 }
 
+namespace {
+// The first line xdg-mime prints, or nothing when it is missing, fails or takes too long.
+QString askXdgMime(const QStringList& arguments)
+{
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (xdgMime.isEmpty())
+        return {};
+    QProcess p;
+    p.start(xdgMime, arguments);
+    if (!p.waitForFinished(3000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        p.kill();
+        return {};
+    }
+    return QString::fromLocal8Bit(p.readAllStandardOutput()).section(QLatin1Char('\n'), 0, 0).trimmed();
+}
+} // namespace
+
 bool QtDesktop::openWithHandler(const QString& realPath)
 {
     if (!QFileInfo(realPath).isFile())
         return false;
+    // xdg-open reports success once it has started, even when nothing on the desktop takes the file's type:
+    // ask first whether a handler is registered (when the desktop can tell).
+    if (!QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty()) {
+        const QString type = askXdgMime({QStringLiteral("query"), QStringLiteral("filetype"), realPath});
+        if (type.isEmpty() ||
+            askXdgMime({QStringLiteral("query"), QStringLiteral("default"), type}).isEmpty())
+            return false;
+    }
     return QDesktopServices::openUrl(QUrl::fromLocalFile(realPath));
 }
