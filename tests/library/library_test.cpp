@@ -129,3 +129,16 @@ TEST_F(LibraryTest, RowsOutsideTheTableDoNothing)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(LibraryTest, TheModuleOwnsItsFourCommands)
+{
+    for (Command c :
+         {Command::LibraryDocument, Command::SoundEffects, Command::Movies, Command::InstallVideo})
+        EXPECT_TRUE(session->commands.has(c)) << int(c);
+    for (Command c : {Command::About, Command::SysInfo, Command::SlideShow})
+        EXPECT_FALSE(session->commands.has(c)) << int(c);
+}
+
+} // namespace

@@ -33,6 +33,14 @@ struct UtilitiesTest : ::testing::Test, TestServices {
     UtilitiesTest() { session.roots.mediaRoot = tree.addFolder(QStringLiteral("media")); }
 };
 
+TEST_F(UtilitiesTest, TheModuleOwnsItsFiveCommands)
+{
+    for (Command c :
+         {Command::HelpContents, Command::Register, Command::About, Command::SysInfo, Command::CheckScreen})
+        EXPECT_TRUE(session.commands.has(c)) << int(c);
+    EXPECT_FALSE(session.commands.has(Command::Movies));
+}
+
 TEST_F(UtilitiesTest, DisplayCheckTextsAtThreeSizes)
 {
     const QString longTail = QStringLiteral(
