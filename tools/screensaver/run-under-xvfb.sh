@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Starts the screen saver under xvfb-run for a few seconds, full screen and on the root window, on a folder
+# of generated photos, and checks that it keeps running, shows a photo (not a black screen) and shows a
+# message when its settings are missing. Usage: run-under-xvfb.sh SAVER DEMO-MEDIA-GENERATOR WORKDIR
+set -euo pipefail
+saver=$1 generator=$2 work=$3
+for tool in xvfb-run import convert; do
+  command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (apt-get install xvfb imagemagick)" >&2; exit 1; }
+done
+[ -x "$saver" ] || { echo "FAIL: no screen saver at $saver" >&2; exit 1; }
+
+rm -rf "$work"; mkdir -p "$work/data/zephane-folarium" "$work/photos"
+"$generator" --media "$work/media" --program "$work/media" >/dev/null
+cp "$work"/media/zephanes/53*.JPG "$work/photos/"
+printf '[Zephane2000]\r\nZephPath=%s\\PHOTOS\\\r\nInterval=1\r\n' "$work" > "$work/data/zephane-folarium/Zephane2000.ini"
+
+cat > "$work/inside.sh" <<'INNER'
+set -u
+saver=$1 shot=$2 mode=$3
+"$saver" $mode &
+pid=$!
+sleep 3
+if ! kill -0 "$pid" 2>/dev/null; then echo "FAIL: the screen saver ended by itself ($mode)" >&2; exit 1; fi
+import -window root "$shot"
+kill "$pid"; wait "$pid" 2>/dev/null
+exit 0
+INNER
+
+# Mean brightness of the screenshot's bottom-right corner: a window that does not cover the screen leaves it black.
+mean() { convert "$1" -crop 200x150+600+450 -colorspace Gray -format '%[fx:mean]' info:; }
+run() {  # mode, screenshot, least mean brightness, XDG_DATA_HOME, most mean brightness
+  XDG_DATA_HOME=$4 xvfb-run -a -s "-screen 0 800x600x24" bash "$work/inside.sh" "$saver" "$2" "$1"
+  local m; m=$(mean "$2")
+  echo "$1: mean brightness $m"
+  awk -v m="$m" -v lo="$3" -v hi="$5" 'BEGIN { exit !(m >= lo && m <= hi) }' \
+    || { echo "FAIL: screenshot $2 of '$1' has mean brightness $m, expected $3..$5" >&2; exit 1; }
+}
+run "" "$work/fullscreen.png" 0.06 "$work/data" 1
+run "-root" "$work/root.png" 0.06 "$work/data" 1
+# No settings: a message in grey on black, centred: the corner stays black.
+run "" "$work/nosettings.png" 0 "$work/nowhere" 0.001
+m=$(convert "$work/nosettings.png" -colorspace Gray -format '%[fx:mean]' info:)
+awk -v m="$m" 'BEGIN { exit !(m > 0.003 && m < 0.1) }' || { echo "FAIL: no message on screen (mean $m)" >&2; exit 1; }
+echo "screen saver ran under xvfb"
