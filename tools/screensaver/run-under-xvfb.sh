@@ -10,14 +10,14 @@ done
 [ -x "$saver" ] || { echo "FAIL: no screen saver at $saver" >&2; exit 1; }
 
 rm -rf "$work"; mkdir -p "$work/data/zephane-folarium" "$work/photos"
-"$generator" --media "$work/media" --program "$work/media" >/dev/null
+QT_QPA_PLATFORM=offscreen "$generator" --media "$work/media" --program "$work/media" >/dev/null
 cp "$work"/media/zephanes/53*.JPG "$work/photos/"
 printf '[Zephane2000]\r\nZephPath=%s\\PHOTOS\\\r\nInterval=1\r\n' "$work" > "$work/data/zephane-folarium/Zephane2000.ini"
 
 cat > "$work/inside.sh" <<'INNER'
 set -u
 saver=$1 shot=$2 mode=$3
-"$saver" $mode &
+QT_QPA_PLATFORM=xcb "$saver" $mode &
 pid=$!
 sleep 3
 if ! kill -0 "$pid" 2>/dev/null; then echo "FAIL: the screen saver ended by itself ($mode)" >&2; exit 1; fi
