@@ -11,7 +11,7 @@ build=$(realpath "${1:-build}")
 work=$build/package-check
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-for tool in cmake cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli man xvfb-run gzip; do
+for tool in cmake cpack apt-get dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli man xvfb-run gzip; do
   command -v "$tool" >/dev/null || fail "$tool is missing (bash scripts/setup.sh installs it)"
 done
 
@@ -56,6 +56,9 @@ if grep -E 'test_|bench|fuzz|/include/|\.a$|zephane-icon' "$work/files.txt"; the
 fi
 grep -v '/$' "$work/files.txt" | grep -vxF -f <(printf '%s\n' "${expected[@]}") && fail "unexpected files (above)"
 echo "package: $(grep -vc '/$' "$work/files.txt") files, Depends: $depends"
+# The dependencies are names apt knows (a typo in one would make the package uninstallable).
+apt-get -s install "$deb" >"$work/apt.txt" 2>&1 && grep -q "^Inst zephane-folarium" "$work/apt.txt" \
+  || { cat "$work/apt.txt" >&2; fail "apt-get cannot install the package"; }
 
 # Desktop entry, metainfo, man pages, from the package itself ---------------------------------------------------
 root=$work/root
@@ -101,10 +104,10 @@ fi
 
 # The demo tree as the installed program folder; the per-user folder is fresh.
 share=$prefix/share/zephane-folarium
-"${nodisplay[@]}" "$prefix/bin/zephane-demo-media" --media "$share" --program "$share" >/dev/null
-cp "$prefix/bin/zephane-screensaver" "$share/Zephane2000.scr"
 export XDG_DATA_HOME=$work/xdg-data XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
+"${nodisplay[@]}" "$prefix/bin/zephane-demo-media" --media "$share" --program "$share" >/dev/null
+cp "$prefix/bin/zephane-screensaver" "$share/Zephane2000.scr"
 user=$XDG_DATA_HOME/zephane-folarium
 find "$prefix" -newer "$deb" -printf '%p %s\n' | sort >"$work/prefix-before.txt"
 
@@ -114,6 +117,9 @@ printf '[Zephane2000]\r\nZephPath=%s\\ZEPHANES\\\r\nInterval=5\r\n' "$share" >"$
 "${nodisplay[@]}" "$prefix/bin/zephane-screensaver" --settings >"$work/settings.txt" \
   || { cat "$work/settings.txt" >&2; fail "the installed screen saver finds no photos"; }
 grep -q "^settings: $user/Zephane2000.ini" "$work/settings.txt" || fail "screen saver settings not per user"
+# The installed layout: the program folder is the share folder, copies go to the per-user folder.
+grep -qx "program folder: $share" "$work/settings.txt" || fail "installed program folder: $(cat "$work/settings.txt")"
+grep -qx "per-user folder: $user" "$work/settings.txt" || fail "installed per-user folder: $(cat "$work/settings.txt")"
 
 cat >"$work/run.sh" <<'INNER'
 set -u

@@ -30,10 +30,12 @@ QStringList arguments(int argc, char** argv)
 int printSettings(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const QString ini =
-        SaverSettings::iniPath(ProgramLocations(ProgramLocations::fromProcess()).userFolder());
+    const ProgramLocations locations(ProgramLocations::fromProcess());
+    const QString ini = SaverSettings::iniPath(locations.userFolder());
     const SaverSettings settings = SaverSettings::read(ini);
-    std::printf("settings: %s\n", qPrintable(ini));
+    std::printf("program folder: %s\nper-user folder: %s\nsettings: %s\n",
+                qPrintable(locations.programFolder()), qPrintable(locations.programDataFolder()),
+                qPrintable(ini));
     if (!settings.ok()) {
         std::printf("problem: %s\n", qPrintable(settings.problem));
         return 1;

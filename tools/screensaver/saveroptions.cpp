@@ -70,5 +70,5 @@ QString SaverOptions::usage()
         "  -window         in an ordinary window\n"
         "  -window-id ID   inside the window ID (XScreenSaver's $XSCREENSAVER_WINDOW is used the same way)\n"
         "  -root           on the root window\n"
-        "  --settings      print the settings file, photo folder and photo count, then exit\n");
+        "  --settings      print the folders, settings file, photo folder and photo count, then exit\n");
 }
