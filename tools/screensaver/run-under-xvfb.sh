@@ -22,6 +22,11 @@ pid=$!
 sleep 3
 if ! kill -0 "$pid" 2>/dev/null; then echo "FAIL: the screen saver ended by itself ($mode)" >&2; exit 1; fi
 import -window root "$shot"
+# A calm screen costs next to no processor time: a busy loop would take all of the three seconds.
+read -r -a stat </proc/$pid/stat
+used=$(( (stat[13] + stat[14]) * 100 / $(getconf CLK_TCK) ))
+echo "$mode: ${used} hundredths of a second of processor time in 3 s"
+if [ "$used" -gt 150 ]; then echo "FAIL: the screen saver is busy ($mode)" >&2; kill "$pid"; exit 1; fi
 kill "$pid"; wait "$pid" 2>/dev/null
 exit 0
 INNER
