@@ -46,4 +46,12 @@ run "-root" "$work/root.png" 0.06 "$work/data" 1
 run "" "$work/nosettings.png" 0 "$work/nowhere" 0.001
 m=$(convert "$work/nosettings.png" -colorspace Gray -format '%[fx:mean]' info:)
 awk -v m="$m" 'BEGIN { exit !(m > 0.003 && m < 0.1) }' || { echo "FAIL: no message on screen (mean $m)" >&2; exit 1; }
+# A window number that names no window is refused with a message, not an X error or a hang.
+set +e
+XDG_DATA_HOME=$work/data xvfb-run -a -s "-screen 0 800x600x24" env QT_QPA_PLATFORM=xcb \
+  timeout 20 "$saver" -window-id 0x7654321 2>"$work/badwindow.txt"
+status=$?
+set -e
+[ $status -eq 1 ] && grep -q "cannot draw into window" "$work/badwindow.txt" \
+  || { cat "$work/badwindow.txt" >&2; echo "FAIL: -window-id of no window gave status $status" >&2; exit 1; }
 echo "screen saver ran under xvfb"

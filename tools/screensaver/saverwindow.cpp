@@ -25,7 +25,7 @@ SaverWindow::SaverWindow(bool quitOnInput, QWidget* parent) : QWidget(parent), m
 void SaverWindow::showPhoto(const QImage& photo)
 {
     m_photo = photo;
-    m_photo.setDevicePixelRatio(devicePixelRatioF());  // decoded in device pixels (see pictureSize)
+    m_photo.setDevicePixelRatio(devicePixelRatioF()); // decoded in device pixels (see pictureSize)
     m_message.clear();
     update();
 }
