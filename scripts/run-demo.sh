@@ -14,6 +14,10 @@ if [ -x build/zephane-demo-media ]; then
   fi
 fi
 mkdir -p "$demo"
+# The real screen saver takes the place of the generator's stand-in, so installing it from the demo tree works.
+if [ -x build/zephane-screensaver ]; then
+  cp build/zephane-screensaver "$demo/Zephane2000.scr"
+fi
 export ZEPHANE_PROGRAM_DIR=$demo
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
   export XDG_RUNTIME_DIR=$(mktemp -d /tmp/zephane-runtime.XXXXXX)

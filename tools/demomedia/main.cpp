@@ -7,10 +7,29 @@
 
 #include "demomedia.h"
 
+namespace {
+
+const char* const kUsage = "usage: zephane-demo-media --media DIR --program DIR [--if-needed]\n"
+                           "       zephane-demo-media --help | --version\n"
+                           "  Writes a complete demo media tree (DIR may be the same folder for both).\n"
+                           "  --if-needed: do nothing when DIR already holds a tree of this version.\n";
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    for (int i = 1; i < argc; ++i) {
+        if (QByteArray(argv[i]) == "--help") {
+            std::printf("%s", kUsage);
+            return 0;
+        }
+        if (QByteArray(argv[i]) == "--version") {
+            std::printf("zephane-demo-media %s\n", ZEPHANE_VERSION);
+            return 0;
+        }
+    }
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");  // pictures are painted without a screen
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // pictures are painted without a screen
     QGuiApplication app(argc, argv);
 
     demomedia::Options options;
@@ -27,9 +46,7 @@ int main(int argc, char** argv)
             options.mediaDir.clear(), i = int(args.size());
     }
     if (options.mediaDir.isEmpty() || options.programDir.isEmpty()) {
-        std::fprintf(stderr, "usage: zephane-demo-media --media DIR --program DIR [--if-needed]\n"
-                             "  Writes a complete demo media tree (DIR may be the same folder for both).\n"
-                             "  --if-needed: do nothing when DIR already holds a tree of this version.\n");
+        std::fprintf(stderr, "%s", kUsage);
         return 2;
     }
     if (ifNeeded && demomedia::isCurrent(options.mediaDir)) {

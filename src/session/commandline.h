@@ -1,0 +1,29 @@
+#pragma once
+
+#include <functional>
+
+#include <QString>
+#include <QStringList>
+
+// What zephane-folarium's command line asks for, decided before any window or service is built: the help or
+// version text, a command-line mode, a refusal of an unknown option, or the program itself (where the whole
+// command line, joined by blanks, is tested for the "HWI" switch as before).
+struct CommandLine {
+    enum class Action {
+        Run,     // start the program
+        Help,    // --help: the usage on standard output, status 0
+        Version, // --version: one line on standard output, status 0
+        Mode,    // a command-line mode (--check-media, --rtf-text, ...) runs with the remaining arguments
+        Usage,   // an unknown option beginning with "--": error and usage on standard error, status 2
+    };
+    Action action = Action::Run;
+    QString error; // Usage: names the option
+
+    // args: without the program name. isMode: whether a first argument names a command-line mode.
+    static CommandLine decide(const QStringList& args, const std::function<bool(const QString&)>& isMode);
+
+    // The usage text: every mode (modeUsages as the modes describe themselves) and the environment.
+    static QString helpText(const QStringList& modeUsages);
+    static QString versionText();
+    static constexpr int kUsageStatus = 2;
+};
