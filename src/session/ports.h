@@ -1,6 +1,7 @@
 #pragma once
 
 class IClipboard;
+class IClock;
 class IDrives;
 class IMediaDevice;
 class IMessages;
@@ -18,4 +19,5 @@ struct Ports {
     IMediaDevice& mainMedia;    // the main window's MMControl1
     IClipboard& clipboard;
     IPrinter& printer;
+    const IClock& clock;        // local time: the slide show's clock
 };
