@@ -63,6 +63,9 @@ SlideShowWindow::SlideShowWindow(const IClock& clock, QWidget* parent) : QDialog
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(192, 192, 192));
+    // Disabled captions stay readable on the grey (the mode buttons while playing).
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        pal.setColor(QPalette::Disabled, role, QColor(112, 112, 112));
     setPalette(pal);
     build();
     for (std::size_t i = 0; i < m_timers.size(); ++i) {
