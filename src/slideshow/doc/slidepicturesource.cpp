@@ -38,3 +38,9 @@ int SlidePictureSource::heldCount() const
 {
     return m_stretched.heldCount() + m_natural.heldCount();
 }
+
+void SlidePictureSource::clear()
+{
+    m_stretched.clear();
+    m_natural.clear();
+}

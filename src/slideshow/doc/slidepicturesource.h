@@ -20,6 +20,8 @@ public:
     // Waits for the decodes under way (measurements and tests).
     void waitForPreloads();
     int heldCount() const;
+    // Forgets every decoded picture (measurements of a cold start).
+    void clear();
 
 private:
     PhotoCache& cacheFor(QSize stretchedTo);
