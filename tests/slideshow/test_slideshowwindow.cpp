@@ -151,6 +151,26 @@ TEST_F(WindowFixture, PlayAndPauseChangeOnlyTheirStates)
     });
 }
 
+TEST_F(WindowFixture, PlayingDecodesTheNextSlideAheadAndNeverBlanksThePicture)
+{
+    tree.add("zephanes/54A.JPG", "not a picture");
+    session.step.shownPhotoIndex = 1;
+    run([&](SlideShowWindow& w) {
+        SlidePicture* image = w.picture(C::Image1);
+        click(w, BarButton::Play);
+        w.pictures().waitForPreloads();
+        EXPECT_EQ(w.pictures().heldCount(), 2); // photo 1 on display, photo 2 decoded ahead
+        emit w.tick(SlideTimer::Photos);
+        EXPECT_TRUE(image->file().endsWith("53B.JPG"));
+        EXPECT_EQ(image->shownImage().size(), image->size()); // decoded at the size it is shown
+        emit w.tick(SlideTimer::Photos); // 54A.JPG cannot be read: the show stops, photo 2 stays
+        EXPECT_TRUE(image->hasPicture());
+        EXPECT_TRUE(image->file().endsWith("53B.JPG"));
+        EXPECT_FALSE(w.timer(SlideTimer::Photos).isActive());
+        EXPECT_EQ(messages.shown.size(), 1u);
+    });
+}
+
 TEST_F(WindowFixture, SpinnerCaptions)
 {
     session.slides.slideInterval = 45000; // left by the screen-saver settings: reset by the launch
