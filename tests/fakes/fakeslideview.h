@@ -15,11 +15,11 @@ public:
     FakeSlideView()
     {
         rects[SlideControl::Image1] = {115, 140, 11770, 6980};
-        rects[SlideControl::PanYear] = {120, 7880, 4200, 360};
+        rects[SlideControl::PanYear] = {120, 7940, 3300, 300};
         rects[SlideControl::PhotoNumber] = {120, 7620, 1800, 255};
-        rects[SlideControl::CoStar] = {120, 8340, 4200, 360};
-        rects[SlideControl::Beginning] = {4560, 7380, 1500, 420};
-        rects[SlideControl::ControlBar] = {4560, 7860, 3000, 420};
+        rects[SlideControl::CoStar] = {120, 8340, 4200, 300};
+        rects[SlideControl::Beginning] = {3840, 7380, 1500, 240};
+        rects[SlideControl::ControlBar] = {3840, 7680, 3000, 345};
         for (int b = 0; b < 7; ++b)
             bar[BarButton(b)] = BarButton(b) != BarButton::Pause;
     }

@@ -76,7 +76,7 @@ TEST_F(EmblemSlides, LayoutFromTheLoadedSizes)
     load(78);
     const int w = 12000;
     const QRect coStar = view.rect(C::CoStar);
-    const int labelTop = coStar.top() - 360 - 100;
+    const int labelTop = coStar.top() - view.rect(C::PanYear).height() - 100;
     EXPECT_EQ(view.rect(C::PanYear).topLeft(), QPoint(coStar.left(), labelTop));
     EXPECT_EQ(view.rect(C::Image1).topLeft(), QPoint((w / 2 - 2000) / 2, 60));
     EXPECT_EQ(view.rect(C::Picture3).topLeft(), QPoint(w / 2 + (w / 2 - 1600) / 2, 60));

@@ -207,10 +207,10 @@ TEST_F(WindowFixture, SmallScreenLayoutPutsTheDateBeforeTheDay)
             EXPECT_EQ(date->x() < day->x(), r.dateFirst) << r.w;
             EXPECT_EQ(date->y(), r.clockTop) << r.w;
             if (r.dateFirst) {
-                EXPECT_EQ(date->geometry(), QRect(241, 433, 100, 24)); // 3620, 6500, 1500 twips
+                EXPECT_EQ(date->geometry(), QRect(241, 433, 100, 20)); // 3620, 6500, 1500 x 300 twips
                 EXPECT_EQ(w.control(C::CmdExit)->x(), 541);            // 8120 twips
-                EXPECT_EQ(w.control(C::Beginning)->x(), 277);          // 4160 twips
-                EXPECT_EQ(w.control(C::ControlBar)->x(), 277);
+                EXPECT_EQ(w.control(C::Beginning)->x(), 229);          // 3440 twips
+                EXPECT_EQ(w.control(C::ControlBar)->x(), 229);
                 EXPECT_EQ(w.control(C::OptionClipArt)->x(), 568); // 8520 twips
                 EXPECT_EQ(w.control(C::Image1)->height(), 367);   // 5900 - 400 twips
             }

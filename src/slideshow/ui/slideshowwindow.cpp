@@ -31,16 +31,17 @@ struct Design {
     QRect twips;
 };
 const Design kDesign[] = {
+    // Heights and the left edges leave room for the rows of the small-screen layout, which keeps heights.
     {C::Image1, {115, 140, 11770, 6980}},         {C::Picture2, {4500, 3600, 1500, 900}},
     {C::Picture3, {6600, 60, 1500, 900}},         {C::Picture4, {4500, 5000, 3000, 900}},
-    {C::PhotoNumber, {120, 7620, 1800, 255}},     {C::PanYear, {120, 7880, 4200, 360}},
-    {C::Beginning, {4560, 7380, 1500, 420}},      {C::Middle, {6060, 7380, 1500, 420}},
-    {C::OptionPhotos, {7800, 7440, 1140, 300}},   {C::OptionEmblems, {8940, 7440, 1260, 300}},
-    {C::OptionClipArt, {10200, 7440, 1200, 300}}, {C::ControlBar, {4560, 7860, 3000, 420}},
-    {C::PanInterval, {8880, 7860, 1100, 360}},    {C::SpinInterval, {10020, 7860, 300, 420}},
-    {C::CoStar, {120, 8340, 4200, 360}},          {C::StatusDay, {4320, 8340, 1800, 360}},
-    {C::StatusDate, {6120, 8340, 1500, 360}},     {C::StatusTime, {7620, 8340, 1800, 360}},
-    {C::CmdExit, {9420, 8340, 1500, 360}},
+    {C::PhotoNumber, {120, 7700, 1800, 210}},     {C::PanYear, {120, 7940, 3300, 300}},
+    {C::Beginning, {3840, 7380, 1500, 240}},      {C::Middle, {5340, 7380, 1500, 240}},
+    {C::OptionPhotos, {7800, 7380, 1140, 255}},   {C::OptionEmblems, {8940, 7380, 1260, 255}},
+    {C::OptionClipArt, {10200, 7380, 1200, 255}}, {C::ControlBar, {3840, 7680, 3000, 345}},
+    {C::PanInterval, {8880, 7710, 1100, 285}},    {C::SpinInterval, {10020, 7695, 300, 300}},
+    {C::CoStar, {120, 8340, 4200, 300}},          {C::StatusDay, {4320, 8340, 1800, 300}},
+    {C::StatusDate, {6120, 8340, 1500, 300}},     {C::StatusTime, {7620, 8340, 1800, 300}},
+    {C::CmdExit, {9420, 8340, 1500, 300}},
 };
 
 const char* const kBarNames[] = {"Bkwd", "Fwd", "Play", "Pause", "Jump Bkwd", "Jump Fwd", "Exit"};
@@ -67,6 +68,9 @@ SlideShowWindow::SlideShowWindow(const IClock& clock, QWidget* parent) : QDialog
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
         pal.setColor(QPalette::Disabled, role, QColor(112, 112, 112));
     setPalette(pal);
+    QFont small = font();
+    small.setPointSize(8); // the rows are 16 to 20 pixels high
+    setFont(small);
     build();
     for (std::size_t i = 0; i < m_timers.size(); ++i) {
         const auto which = SlideTimer(i);
