@@ -3,12 +3,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-SlidePicture::SlidePicture(const QString& objectName, QWidget* parent) : QWidget(parent)
+SlidePicture::SlidePicture(const QString& objectName, const QString& accessibleName, QWidget* parent)
+    : QWidget(parent)
 {
     setObjectName(objectName);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setToolTip(QStringLiteral("Click the Right mouse button to copy"));
-    setAccessibleName(objectName == QLatin1String("Image1") ? QStringLiteral("Slide picture") : objectName);
+    setAccessibleName(accessibleName);
     setAccessibleDescription(QStringLiteral("Picture; right-click to copy it"));
 }
 

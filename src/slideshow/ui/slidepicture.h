@@ -9,7 +9,7 @@
 class SlidePicture : public QWidget {
     Q_OBJECT
 public:
-    explicit SlidePicture(const QString& objectName, QWidget* parent);
+    SlidePicture(const QString& objectName, const QString& accessibleName, QWidget* parent);
 
     void setPicture(const QImage& image, const QString& file);
     void clear();

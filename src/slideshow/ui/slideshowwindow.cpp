@@ -89,8 +89,8 @@ SlideShowWindow::~SlideShowWindow()
 
 void SlideShowWindow::build()
 {
-    const auto addPicture = [this](C c, const char* name) {
-        auto* p = new SlidePicture(QString::fromLatin1(name), this);
+    const auto addPicture = [this](C c, const char* name, const char* role) {
+        auto* p = new SlidePicture(QString::fromLatin1(name), QString::fromLatin1(role), this);
         m_controls[c] = p;
         if (c == C::Image1)
             connect(p, &SlidePicture::leftClicked, this, &SlideShowWindow::imageClicked);
@@ -98,10 +98,10 @@ void SlideShowWindow::build()
             connect(p, &SlidePicture::leftClicked, this, &SlideShowWindow::panelClicked);
         connect(p, &SlidePicture::rightClicked, this, [this, c] { emit copyRequested(c); });
     };
-    addPicture(C::Image1, "Image1");
-    addPicture(C::Picture2, "Picture2");
-    addPicture(C::Picture3, "Picture3");
-    addPicture(C::Picture4, "Picture4");
+    addPicture(C::Image1, "Image1", "Slide picture");
+    addPicture(C::Picture2, "Picture2", "Side emblem");
+    addPicture(C::Picture3, "Picture3", "Nose emblem");
+    addPicture(C::Picture4, "Picture4", "Script badge");
 
     const auto addPanel = [this](C c, const char* name, const QString& caption, const QString& role) {
         auto* p = new SlidePanel(QString::fromLatin1(name), caption, role, this);
