@@ -308,8 +308,6 @@ void SlideController::Beginning()
         m_view.setStretch(false);
         shown = m_frames.load(0, mediarules::firstClipArtSlide().in(m_s.roots));
         if (shown) {
-            m_view.move(C::Image1, m_view.rect(C::Image1).left(), 1000);
-            m_view.move(C::PanYear, m_view.rect(C::PanYear).left(), 4200);
             const int left = (m_view.windowWidth() - m_view.rect(C::Image1).width()) / 2;
             m_view.move(C::Image1, left, 1000);
             m_view.move(C::PanYear, left, 4200);
