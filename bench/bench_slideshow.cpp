@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -79,11 +80,17 @@ struct Show {
         controller.modeChange(0);
         controller.Play();
     }
+    // The tick, and the slide painted as the screen would show it (rendered, so it is painted even where the
+    // platform shows nothing).
     void tickAndPaint()
     {
         controller.photoTick();
-        window.control(SlideControl::Image1)->repaint();
+        QWidget* image = window.control(SlideControl::Image1);
+        if (frame.size() != image->size())
+            frame = QImage(image->size(), QImage::Format_RGB32);
+        image->render(&frame);
     }
+    QImage frame;
 };
 
 double percentile(std::vector<double> v, double p)
