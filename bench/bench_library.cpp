@@ -23,15 +23,15 @@
 
 #include <benchmark/benchmark.h>
 
-#include "../tests/fakes/fakeclipboard.h"
-#include "../tests/fakes/fakedesktop.h"
-#include "../tests/fakes/fakedrives.h"
-#include "../tests/fakes/fakelibraryframe.h"
-#include "../tests/fakes/fakemediadevice.h"
-#include "../tests/fakes/fakemessages.h"
-#include "../tests/fakes/fakeprinter.h"
-#include "../tests/fakes/fakeprocesses.h"
-#include "../tests/fakes/fakescreen.h"
+#include "fakes/fakeclipboard.h"
+#include "fakes/fakedesktop.h"
+#include "fakes/fakedrives.h"
+#include "fakes/fakelibraryframe.h"
+#include "fakes/fakemediadevice.h"
+#include "fakes/fakemessages.h"
+#include "fakes/fakeprinter.h"
+#include "fakes/fakeprocesses.h"
+#include "fakes/fakescreen.h"
 #include "catalog/mediarules.h"
 #include "demomedia.h"
 #include "platform/qt/qtmediadevice.h"
@@ -40,6 +40,7 @@
 #include "viewers/ui/soundpanel.h"
 #include "viewers/ui/txtform.h"
 #include "viewers/ui/txtformhost.h"
+#include "platform/qt/qtclock.h"
 
 namespace {
 
@@ -97,8 +98,8 @@ struct Library {
     FakeClipboard clipboard;
     FakePrinter printer;
     FakeDesktop desktop;
-    Ports ports{processes, messages,   drives,    screen,  splash,
-                mainMedia, movieMedia, clipboard, printer, desktop};
+    QtClock clock;
+    Ports ports{processes, messages, drives, screen, splash, mainMedia, movieMedia, clipboard, printer, desktop, clock};
     Session session{ports, DemoTree::get().dir.path() + QStringLiteral("/program")};
     FakeLibraryFrame frame;
     TxtFormHost viewer{session.documents, printer, &frame.parent};

@@ -21,13 +21,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include "../tests/fakes/fakeclipboard.h"
-#include "../tests/fakes/fakedrives.h"
-#include "../tests/fakes/fakemediadevice.h"
-#include "../tests/fakes/fakemessages.h"
-#include "../tests/fakes/fakeprinter.h"
-#include "../tests/fakes/fakeprocesses.h"
-#include "../tests/fakes/fakescreen.h"
+#include "fakes/fakeclipboard.h"
+#include "fakes/fakedrives.h"
+#include "fakes/fakemediadevice.h"
+#include "fakes/fakemessages.h"
+#include "fakes/fakeprinter.h"
+#include "fakes/fakeprocesses.h"
+#include "fakes/fakescreen.h"
 #include "catalog/errorreporter.h"
 #include "catalog/mediafiles.h"
 #include "catalog/mediaroots.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 class IClipboard;
+class IClock;
 class IDesktop;
 class IDrives;
 class IMediaDevice;
@@ -20,5 +21,6 @@ struct Ports {
     IMediaDevice& movieMedia;   // the movie window's MMControl1
     IClipboard& clipboard;
     IPrinter& printer;
-    IDesktop& desktop;
+    IDesktop& desktop;          // programs, files opened with their handler, settings
+    const IClock& clock;        // local time: the slide show's clock
 };

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "catalog/mediarules.h"
+
 // The slide show's own state, shared with the main window. The slide cursor is PhotoStepState::photoPosition
 // and the picture refresh request is SelectionState::refreshPending; both are shared with photo stepping.
 struct SlideState {
-    int folderNamePos = 0;      // photos/clip art: where the folder name starts in a path; emblems: slide number
-    long slideInterval = 1000;  // milliseconds; shared with the screen-saver installation
+    using Mode = mediarules::SlideMode;
+
+    int folderNamePos = 0; // photos/clip art: where the folder name starts in a path; emblems: slide number
+    long slideInterval = 1000; // milliseconds; shared with the screen-saver installation
     bool slideShowPlaying = false;
+    Mode mode = Mode::Photos; // the selected mode button
 };

@@ -13,6 +13,7 @@
 #include "session/session.h"
 #include "support/testservices.h"
 #include "viewers/documentopener.h"
+#include "fakes/fakeclock.h"
 
 // Records what the library asks of the document viewer; a load fails for a file that is not there.
 class RecordingViewer final : public IDocumentViewer {
@@ -65,8 +66,8 @@ struct LibraryFixture : ::testing::Test, TestServices {
     FakeClipboard clipboard;
     FakePrinter printer;
     FakeDesktop desktop;
-    Ports ports{processes, messages,   drives,    screen,  splashMedia,
-                mainMedia, movieMedia, clipboard, printer, desktop};
+    FakeClock clock;
+    Ports ports{processes, messages, drives, screen, splashMedia, mainMedia, movieMedia, clipboard, printer, desktop, clock};
     std::unique_ptr<Session> session;
     FakeLibraryFrame frame;
 

@@ -15,6 +15,7 @@
 #include "utils/sysinfo.h"
 #include "utils/ui/aboutwindow.h"
 #include "utils/ui/utilitiesmodule.h"
+#include "fakes/fakeclock.h"
 
 namespace {
 
@@ -24,8 +25,8 @@ struct UtilitiesTest : ::testing::Test, TestServices {
     FakeClipboard clipboard;
     FakePrinter printer;
     FakeDesktop desktop;
-    Ports ports{processes, messages,   drives,    screen,  splashMedia,
-                mainMedia, movieMedia, clipboard, printer, desktop};
+    FakeClock clock;
+    Ports ports{processes, messages, drives, screen, splashMedia, mainMedia, movieMedia, clipboard, printer, desktop, clock};
     Session session{ports, tree.addFolder(QStringLiteral("program"))};
     FakeLibraryFrame frame;
     UtilitiesModule module{session, ports, frame};

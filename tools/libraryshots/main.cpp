@@ -35,6 +35,7 @@
 #include "viewers/ui/soundpanel.h"
 #include "viewers/ui/txtform.h"
 #include "viewers/ui/txtformhost.h"
+#include "platform/qt/qtclock.h"
 
 namespace {
 
@@ -87,8 +88,8 @@ int main(int argc, char** argv)
     FakeClipboard clipboard;
     FakePrinter printer;
     FakeDesktop desktop;
-    Ports ports{processes, messages,   drives,    screen,  splash,
-                mainMedia, movieMedia, clipboard, printer, desktop};
+    QtClock clock;
+    Ports ports{processes, messages, drives, screen, splash, mainMedia, movieMedia, clipboard, printer, desktop, clock};
     Session session(ports, o.programDir);
     session.roots.mediaRoot = o.mediaDir;
 

@@ -1,0 +1,6 @@
+#include "platform/qt/qtclock.h"
+
+QDateTime QtClock::now() const
+{
+    return QDateTime::currentDateTime();
+}
