@@ -26,7 +26,7 @@
 #include "fakes/fakeclipboard.h"
 #include "fakes/fakedesktop.h"
 #include "fakes/fakedrives.h"
-#include "fakes/fakelibraryframe.h"
+#include "fakes/fakemainframe.h"
 #include "fakes/fakemediadevice.h"
 #include "fakes/fakemessages.h"
 #include "fakes/fakeprinter.h"
@@ -101,15 +101,15 @@ struct Library {
     QtClock clock;
     Ports ports{processes, messages, drives, screen, splash, mainMedia, movieMedia, clipboard, printer, desktop, clock};
     Session session{ports, DemoTree::get().dir.path() + QStringLiteral("/program")};
-    FakeLibraryFrame frame;
-    TxtFormHost viewer{session.documents, printer, &frame.parent};
+    FakeMainFrame frame;
+    TxtFormHost viewer{session.documents, printer, &frame.widget};
     std::unique_ptr<LibraryModule> module;
 
     Library()
     {
         session.roots.mediaRoot = DemoTree::get().media();
         module = std::make_unique<LibraryModule>(session, ports, frame, viewer);
-        frame.parent.show();
+        frame.widget.show();
     }
 };
 

@@ -6,7 +6,7 @@
 
 #include "fakes/fakeclipboard.h"
 #include "fakes/fakedesktop.h"
-#include "fakes/fakelibraryframe.h"
+#include "fakes/fakemainframe.h"
 #include "fakes/fakemediadevice.h"
 #include "fakes/fakeprinter.h"
 #include "fakes/fakescreen.h"
@@ -69,7 +69,7 @@ struct LibraryFixture : ::testing::Test, TestServices {
     FakeClock clock;
     Ports ports{processes, messages, drives, screen, splashMedia, mainMedia, movieMedia, clipboard, printer, desktop, clock};
     std::unique_ptr<Session> session;
-    FakeLibraryFrame frame;
+    FakeMainFrame frame;
 
     LibraryFixture()
     {

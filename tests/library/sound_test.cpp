@@ -69,14 +69,14 @@ TEST_F(SoundTest, StopClosesAndIsHarmlessWhenNothingPlays)
 
 TEST_F(SoundTest, ThePanelIsCentredOverTheYearStripAndCloseEnablesTheMainWindow)
 {
-    frame.parent.show();
-    QApplication::setActiveWindow(&frame.parent);
+    frame.widget.show();
+    QApplication::setActiveWindow(&frame.widget);
     ASSERT_TRUE(session->commands.run(Command::SoundEffects));
     EXPECT_TRUE(panel.isVisible());
     EXPECT_EQ(panel.y(), frame.photo.top());
     EXPECT_LE(std::abs((panel.x() + panel.width() / 2) - (frame.span.left() + frame.span.width() / 2)), 1)
         << "centred over the span from the strip's left edge";
-    EXPECT_EQ(panel.parentWidget(), &frame.parent);
+    EXPECT_EQ(panel.parentWidget(), &frame.widget);
     EXPECT_TRUE(panel.closeButton()->hasFocus());
 
     panel.closeButton()->click();

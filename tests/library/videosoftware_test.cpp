@@ -93,7 +93,7 @@ TEST_F(VideoSoftwareTest, FromTheMovieWindowTheMainWindowStaysDisabled)
     EXPECT_EQ(processes.started.size(), 1u);
     EXPECT_EQ(frame.enables, std::vector<bool>{false});
     module.movieWindow()->reject();
-    EXPECT_TRUE(frame.mainEnabled);
+    EXPECT_TRUE(frame.enabled);
 }
 
 } // namespace

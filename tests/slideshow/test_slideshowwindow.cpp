@@ -14,7 +14,7 @@
 #include "fakes/fakemediadevice.h"
 #include "fakes/fakeprinter.h"
 #include "fakes/fakescreen.h"
-#include "fakes/fakeslidemainframe.h"
+#include "fakes/fakemainframe.h"
 #include "session/session.h"
 #include "slideshow/slidecontroller.h"
 #include "slideshow/ui/slidepicture.h"
@@ -37,7 +37,7 @@ struct WindowFixture : ::testing::Test, TestServices {
     FakeDesktop desktop;
     Ports ports{processes, messages, drives, screen, splash, mainMedia, movieMedia, clipboard, printer, desktop, clock};
     Session session{ports, QString()};
-    FakeSlideMainFrame frame;
+    FakeMainFrame frame;
     std::unique_ptr<SlideShowModule> module;
 
     void SetUp() override

@@ -5,7 +5,7 @@
 
 #include "fakes/fakeclipboard.h"
 #include "fakes/fakedesktop.h"
-#include "fakes/fakelibraryframe.h"
+#include "fakes/fakemainframe.h"
 #include "fakes/fakemediadevice.h"
 #include "fakes/fakeprinter.h"
 #include "fakes/fakescreen.h"
@@ -28,7 +28,7 @@ struct UtilitiesTest : ::testing::Test, TestServices {
     FakeClock clock;
     Ports ports{processes, messages, drives, screen, splashMedia, mainMedia, movieMedia, clipboard, printer, desktop, clock};
     Session session{ports, tree.addFolder(QStringLiteral("program"))};
-    FakeLibraryFrame frame;
+    FakeMainFrame frame;
     UtilitiesModule module{session, ports, frame};
 
     UtilitiesTest() { session.roots.mediaRoot = tree.addFolder(QStringLiteral("media")); }
@@ -140,13 +140,13 @@ TEST_F(UtilitiesTest, AboutStandsByTheMainWindowsSizeNotItsPosition)
         static_cast<AboutWindow&>(d).okButton()->click();
     });
     for (const QPoint mainAt : {QPoint(0, 0), QPoint(150, 90)}) {
-        frame.parent.move(mainAt);
-        frame.parent.resize(800, 560);
+        frame.widget.move(mainAt);
+        frame.widget.resize(800, 560);
         ASSERT_TRUE(session.commands.run(Command::About));
         EXPECT_EQ(at, QPoint((800 - 420) / 2, (560 - 300) / 2));
         EXPECT_TRUE(title.isEmpty());
     }
-    frame.parent.resize(640, 480);
+    frame.widget.resize(640, 480);
     session.commands.run(Command::About);
     EXPECT_EQ(at, QPoint((640 - 420) / 2, (480 - 300) / 2));
 }

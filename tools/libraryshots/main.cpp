@@ -21,7 +21,7 @@
 #include "fakes/fakeclipboard.h"
 #include "fakes/fakedesktop.h"
 #include "fakes/fakedrives.h"
-#include "fakes/fakelibraryframe.h"
+#include "fakes/fakemainframe.h"
 #include "fakes/fakemediadevice.h"
 #include "fakes/fakemessages.h"
 #include "fakes/fakeprinter.h"
@@ -94,19 +94,19 @@ int main(int argc, char** argv)
     session.roots.mediaRoot = o.mediaDir;
 
     // A stand-in main window: a grey client area with a photo frame and a year strip.
-    FakeLibraryFrame frame;
-    frame.parent.setWindowTitle(QStringLiteral("The Zephane Folarium 2000"));
-    frame.parent.resize(800, 560);
-    frame.parent.setStyleSheet(QStringLiteral("background: #c0c0c0"));
+    FakeMainFrame frame;
+    frame.widget.setWindowTitle(QStringLiteral("The Zephane Folarium 2000"));
+    frame.widget.resize(800, 560);
+    frame.widget.setStyleSheet(QStringLiteral("background: #c0c0c0"));
     frame.span = QRect(0, 0, 660, 560);
     frame.photo = QRect(150, 40, 500, 380);
-    auto* photo = new QLabel(QStringLiteral("Image4"), &frame.parent);
+    auto* photo = new QLabel(QStringLiteral("Image4"), &frame.widget);
     photo->setGeometry(frame.photo);
     photo->setStyleSheet(QStringLiteral("background: #204060; color: white"));
-    frame.parent.move(0, 0);
-    frame.parent.show();
+    frame.widget.move(0, 0);
+    frame.widget.show();
 
-    TxtFormHost viewer(session.documents, printer, &frame.parent);
+    TxtFormHost viewer(session.documents, printer, &frame.widget);
     viewer.setHooks({{}, [](QDialog& d) { d.show(); }});
     LibraryModule library(session, ports, frame, viewer);
     UtilitiesModule utilities(session, ports, frame);
