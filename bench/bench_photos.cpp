@@ -33,7 +33,7 @@
 #include "catalog/mediaroots.h"
 #include "catalog/photoindex.h"
 #include "mainwin/maincontroller.h"
-#include "mainwin/ui/form1.h"
+#include "mainwin/ui/mainwindow.h"
 #include "mainwin/ui/mainapplication.h"
 
 namespace {
@@ -95,7 +95,7 @@ struct Program {
         app->mainWindow()->yearButton(1)->click();
         forward = app->mainWindow()->findChild<QToolButton*>(QStringLiteral("SpinUp"));
     }
-    Form1& window() { return *app->mainWindow(); }
+    MainWindow& window() { return *app->mainWindow(); }
     void stepAndPaint()
     {
         forward->click();

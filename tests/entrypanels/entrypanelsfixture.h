@@ -16,11 +16,11 @@
 #include "mainwin/illustratedseries.h"
 #include "mainwin/programfixture.h"
 #include "mainwin/ui/entrypictureboxes.h"
-#include "mainwin/ui/frmscroll.h"
+#include "mainwin/ui/largepicturewindow.h"
 #include "mainwin/ui/largepicturehost.h"
 #include "mainwin/ui/seriespanel.h"
-#include "viewers/ui/txtform.h"
-#include "viewers/ui/txtformhost.h"
+#include "viewers/ui/documentwindow.h"
+#include "viewers/ui/documentviewerhost.h"
 
 // The whole program on a small media tree, with a scripted clipboard and printer, and a document viewer that
 // shows without waiting so that a test can read it after the click.
@@ -50,7 +50,7 @@ protected:
     }
     void TearDown() override
     {
-        if (TxtFormHost* host = program ? program->documentViewer() : nullptr)
+        if (DocumentViewerHost* host = program ? program->documentViewer() : nullptr)
             host->unload();
     }
 
@@ -102,7 +102,7 @@ protected:
     }
     void click(catalogue::ContentButton b) { window()->contentButton(b)->click(); }
 
-    TxtForm* documentWindow() const { return program->documentViewer()->form(); }
+    DocumentWindow* documentWindow() const { return program->documentViewer()->form(); }
     QString documentText() const
     {
         return documentWindow() ? documentWindow()->rtbText()->toPlainText().trimmed() : QString();
@@ -110,7 +110,7 @@ protected:
     QString documentCaption() const { return program->documentState().documentCaption; }
     QTextBrowser* details() const { return window()->detailsBox(); }
     QLabel* box(catalogue::PicturePanel p) const { return program->pictureBoxes()->box(p); }
-    FrmScroll* largeViewer() const { return program->largePictures()->viewer(); }
+    LargePictureWindow* largeViewer() const { return program->largePictures()->viewer(); }
     QStringList messageTexts() const
     {
         QStringList t;

@@ -55,7 +55,7 @@ TEST_F(LargePictures, The1963AdvertisementZoomsOutToAPortraitAnd1984FillsTheWidt
     EXPECT_TRUE(largeViewer()->scrollingViewShown());
 
     // The next advertisement closes the open viewer first.
-    QPointer<FrmScroll> first = largeViewer();
+    QPointer<LargePictureWindow> first = largeViewer();
     choose("1984");
     click(Ad);
     EXPECT_TRUE(first.isNull() || !first->isVisible());
@@ -154,7 +154,7 @@ TEST_F(LargePictures, TitlesShowTheirIllustrationInOneViewerThatNeverZoomsOut)
     ASSERT_NE(largeViewer(), nullptr);
     EXPECT_EQ(picChild()->size(), QSize(909, 609));
     EXPECT_EQ(largeViewer()->windowTitle(), kSeriesCaption);
-    QPointer<FrmScroll> first = largeViewer();
+    QPointer<LargePictureWindow> first = largeViewer();
 
     panel->button(10)->click();
     EXPECT_EQ(largeViewer(), first.data()); // the open viewer is reused

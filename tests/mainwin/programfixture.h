@@ -21,8 +21,8 @@
 #include "fakes/fakeprocesses.h"
 #include "fakes/fakescreen.h"
 #include "mainwin/maincontroller.h"
-#include "mainwin/ui/form1.h"
-#include "mainwin/ui/form2.h"
+#include "mainwin/ui/mainwindow.h"
+#include "mainwin/ui/splashwindow.h"
 #include "mainwin/ui/mainapplication.h"
 #include "support/mediatree.h"
 
@@ -63,7 +63,7 @@ protected:
         ASSERT_NE(window(), nullptr);
     }
 
-    Form1* window() const { return program->mainWindow(); }
+    MainWindow* window() const { return program->mainWindow(); }
     MainController& controller() const { return *program->controller(); }
     QString panYear() const { return window()->findChild<QLabel*>(QStringLiteral("panYear"))->text(); }
     QString panPhoto() const { return window()->findChild<QLabel*>(QStringLiteral("panPhoto"))->text(); }

@@ -13,11 +13,11 @@ class StartupTest : public ProgramFixture {};
 
 int twipsLeft(QWidget* w)
 {
-    return w->x() * Form1::kTwipsPerPixel;
+    return w->x() * MainWindow::kTwipsPerPixel;
 }
 int twipsWidth(QWidget* w)
 {
-    return w->width() * Form1::kTwipsPerPixel;
+    return w->width() * MainWindow::kTwipsPerPixel;
 }
 
 TEST_F(StartupTest, SecondInstanceIsRefusedAndEnds)
@@ -44,7 +44,7 @@ TEST_F(StartupTest, SplashPlaysTheSoundStartsItsTimerAndBuildsTheIndex)
     EXPECT_EQ(splashMedia.commands, QStringList({"close", "open", "play"}));
     EXPECT_EQ(splashMedia.deviceType, "WaveAudio");
     EXPECT_EQ(splashMedia.fileName, wav);
-    Form2* splash = program->splash();
+    SplashWindow* splash = program->splash();
     EXPECT_TRUE(splash->isVisible());
     EXPECT_TRUE(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(splash->timer().isActive());
@@ -78,7 +78,7 @@ TEST_F(StartupTest, MainWindowLoadClosesTheSplashAndFillsTheLists)
 {
     addPhotos();
     openMainWindow();
-    Form1* w = window();
+    MainWindow* w = window();
     EXPECT_EQ(w->windowTitle(), "The Zephane Folarium  2000");
     EXPECT_TRUE(w->isVisible());
     EXPECT_FALSE(program->splash()->isVisible());
@@ -135,7 +135,7 @@ TEST_F(StartupTest, DesignLayoutOn800x600)
 {
     addPhotos();
     openMainWindow();
-    Form1* w = window();
+    MainWindow* w = window();
     EXPECT_EQ(twipsLeft(w->yearButton(1)), 120);
     EXPECT_EQ(twipsWidth(w->yearButton(1)), 615);
     EXPECT_EQ(twipsLeft(w->yearButton(2)), 720);
@@ -162,7 +162,7 @@ TEST_F(StartupTest, AdaptedLayoutOnAnyOtherScreen)
     addPhotos();
     screen = FakeScreen(1024, 768);
     openMainWindow();
-    Form1* w = window();
+    MainWindow* w = window();
     const int image4Top = w->photoLabel()->y();
     EXPECT_EQ(w->photoLabel()->size(), QSize(620, 356));
     EXPECT_EQ(w->seriesPanelTop(), image4Top - 40);

@@ -7,7 +7,7 @@
 
 #include "catalog/mediafiles.h"
 #include "mainwin/entrypictures.h"
-#include "mainwin/ui/form1.h"
+#include "mainwin/ui/mainwindow.h"
 #include "platform/clipboard.h"
 
 using namespace catalogue;
@@ -29,7 +29,7 @@ const BoxName kBoxes[] = {
 constexpr int kMaxPictureMegabytes = 256;
 } // namespace
 
-EntryPictureBoxes::EntryPictureBoxes(Form1& window, const MediaFiles& files, IClipboard& clipboard)
+EntryPictureBoxes::EntryPictureBoxes(MainWindow& window, const MediaFiles& files, IClipboard& clipboard)
     : QObject(&window), m_window(window), m_files(files), m_clipboard(clipboard)
 {
     for (const BoxName& b : kBoxes) {

@@ -3,7 +3,7 @@
 #include <QMainWindow>
 
 #include "catalog/mediafiles.h"
-#include "mainwin/ui/frmscroll.h"
+#include "mainwin/ui/largepicturewindow.h"
 
 LargePictureHost::LargePictureHost(QWidget& mainWindow, const MediaFiles& files,
                                    std::function<QString()> entryLabel, QSize screen)
@@ -16,13 +16,13 @@ LargePictureHost::~LargePictureHost()
     delete m_viewer.data();
 }
 
-FrmScroll& LargePictureHost::loaded()
+LargePictureWindow& LargePictureHost::loaded()
 {
     if (!m_viewer) {
         // The viewer is as tall as the screen: placed at the main window's top it would push its horizontal
         // scroll bar and close button below the screen's edge, so it starts at the screen's top.
-        m_viewer = new FrmScroll(m_entryLabel, m_screen, 0);
-        QObject::connect(m_viewer.data(), &FrmScroll::unloaded, &m_mainWindow, [this] {
+        m_viewer = new LargePictureWindow(m_entryLabel, m_screen, 0);
+        QObject::connect(m_viewer.data(), &LargePictureWindow::unloaded, &m_mainWindow, [this] {
             m_viewer.clear();
             m_mainWindow.show();
         });

@@ -7,7 +7,7 @@
 
 #include "mainwin/largepictureviewer.h"
 
-#include "mainwin/ui/frmscroll.h"
+#include "mainwin/ui/largepicturewindow.h"
 class MediaFiles;
 class QWidget;
 
@@ -27,14 +27,14 @@ public:
     bool loadPicture(const QString& mediaPath) override;
     void finishShowing() override;
 
-    FrmScroll* viewer() const { return m_viewer.data(); }
+    LargePictureWindow* viewer() const { return m_viewer.data(); }
 
 private:
-    FrmScroll& loaded();
+    LargePictureWindow& loaded();
 
     QWidget& m_mainWindow;
     const MediaFiles& m_files;
     std::function<QString()> m_entryLabel;
     QSize m_screen;
-    QPointer<FrmScroll> m_viewer;
+    QPointer<LargePictureWindow> m_viewer;
 };

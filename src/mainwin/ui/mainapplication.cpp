@@ -13,14 +13,14 @@
 #include "mainwin/maincontroller.h"
 #include "mainwin/startupsequence.h"
 #include "mainwin/ui/entrypictureboxes.h"
-#include "mainwin/ui/form1.h"
-#include "mainwin/ui/form2.h"
+#include "mainwin/ui/mainwindow.h"
+#include "mainwin/ui/splashwindow.h"
 #include "mainwin/ui/largepicturehost.h"
 #include "mainwin/ui/seriespanel.h"
 #include "platform/mediadevice.h"
 #include "platform/screen.h"
-#include "viewers/ui/txtform.h"
-#include "viewers/ui/txtformhost.h"
+#include "viewers/ui/documentwindow.h"
+#include "viewers/ui/documentviewerhost.h"
 #include "utils/screensize.h"
 
 MainApplication::MainApplication(Ports ports, QString programFolder)
@@ -37,11 +37,11 @@ MainApplication::~MainApplication()
 bool MainApplication::start(const QString& commandLine)
 {
     m_commandLine = commandLine;
-    m_form2 = std::make_unique<Form2>();
+    m_form2 = std::make_unique<SplashWindow>();
     if (const QScreen* s = QGuiApplication::primaryScreen())
         m_form2->move(s->geometry().center() - m_form2->rect().center());
     m_form2->show();
-    connect(m_form2.get(), &Form2::timerFired, this, &MainApplication::splashTimerFired);
+    connect(m_form2.get(), &SplashWindow::timerFired, this, &MainApplication::splashTimerFired);
 
     bool busy = false;
     StartupSequence::Hooks hooks;
@@ -71,7 +71,7 @@ void MainApplication::splashTimerFired()
     if (m_form1)
         return; // the main window is up; the splash has closed
     const bool is800x600 = IsScreenSize(m_ports.screen, 800, 600);
-    m_form1 = std::make_unique<Form1>(m_files);
+    m_form1 = std::make_unique<MainWindow>(m_files);
     m_stepper = std::make_unique<PhotoStepper>(
         PhotoStepper::Context{m_index, m_step, m_selection, *m_form1, m_reporter, m_roots, m_files});
     m_controller = std::make_unique<MainController>(
@@ -106,7 +106,7 @@ void MainApplication::buildEntryPanels()
         m_form1->focusYearButton(catalogue::nextYearButton(m_selection.currentYearIndex), false);
     };
 
-    m_txtForm = std::make_unique<TxtFormHost>(m_documents, *printer, m_form1.get());
+    m_txtForm = std::make_unique<DocumentViewerHost>(m_documents, *printer, m_form1.get());
     m_txtForm->setHooks({[this, focusNextYear] {
                              m_form1->setEnabled(true);
                              focusNextYear();
@@ -125,8 +125,8 @@ void MainApplication::buildEntryPanels()
     hooks.reloadPicturePanel = [this](catalogue::PicturePanel p) { m_entryPictures->reload(p); };
     m_controller->setHooks(hooks);
 
-    const QSize screen(int(m_ports.screen.widthTwips() / Form1::kTwipsPerPixel),
-                       int(m_ports.screen.heightTwips() / Form1::kTwipsPerPixel));
+    const QSize screen(int(m_ports.screen.widthTwips() / MainWindow::kTwipsPerPixel),
+                       int(m_ports.screen.heightTwips() / MainWindow::kTwipsPerPixel));
     m_largePictures = std::make_unique<LargePictureHost>(
         *m_form1, m_files, [this] { return m_selection.entryText; }, screen);
     // The screen-saver photo list closes here once it exists.
@@ -138,11 +138,11 @@ void MainApplication::buildEntryPanels()
         *m_seriesPanel, *m_form1, m_documents, m_reporter, m_roots, m_files, *m_largePictures, *m_txtForm});
     m_seriesPanel->setController(m_series.get());
 
-    connect(m_form1.get(), &Form1::contentButtonClicked, this,
+    connect(m_form1.get(), &MainWindow::contentButtonClicked, this,
             [this](catalogue::ContentButton b) { contentButtonClicked(b); });
-    connect(m_form1.get(), &Form1::menuItemTriggered, this, &MainApplication::menuItemTriggered);
-    connect(m_form1.get(), &Form1::detailsClicked, this, [this] { m_entryDocuments->detailsClicked(); });
-    connect(m_form1.get(), &Form1::fileNameClicked, this, [this] { m_entryDocuments->fileNameClicked(); });
+    connect(m_form1.get(), &MainWindow::menuItemTriggered, this, &MainApplication::menuItemTriggered);
+    connect(m_form1.get(), &MainWindow::detailsClicked, this, [this] { m_entryDocuments->detailsClicked(); });
+    connect(m_form1.get(), &MainWindow::fileNameClicked, this, [this] { m_entryDocuments->fileNameClicked(); });
 }
 
 void MainApplication::contentButtonClicked(int button)

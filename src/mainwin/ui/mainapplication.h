@@ -17,15 +17,15 @@ class Advertisements;
 class EntryDocuments;
 class EntryPictureBoxes;
 class EntryPictures;
-class Form1;
-class Form2;
+class MainWindow;
+class SplashWindow;
 class IClipboard;
 class IDrives;
 class IllustratedSeries;
 class IPrinter;
 class LargePictureHost;
 class SeriesPanel;
-class TxtFormHost;
+class DocumentViewerHost;
 class IMediaDevice;
 class IMessages;
 class IProcesses;
@@ -43,8 +43,8 @@ public:
         IMessages& messages;
         const IDrives& drives;
         const IScreen& screen;
-        IMediaDevice& splashMedia; // Form2's MMControl1
-        IMediaDevice& mainMedia;   // Form1's MMControl1
+        IMediaDevice& splashMedia; // SplashWindow's MMControl1
+        IMediaDevice& mainMedia;   // MainWindow's MMControl1
         IClipboard& clipboard;
         IPrinter& printer;
     };
@@ -57,8 +57,8 @@ public:
     // The splash timer: the main window, its layout and the year lists.
     void splashTimerFired();
 
-    Form2* splash() const { return m_form2.get(); }
-    Form1* mainWindow() const { return m_form1.get(); }
+    SplashWindow* splash() const { return m_form2.get(); }
+    MainWindow* mainWindow() const { return m_form1.get(); }
     MainController* controller() const { return m_controller.get(); }
     PhotoStepper* stepper() const { return m_stepper.get(); }
     SelectionState& selection() { return m_selection; }
@@ -68,7 +68,7 @@ public:
     ErrorState& errorState() { return m_errors; }
     const MediaFiles& files() const { return m_files; }
     DocumentState& documentState() { return m_documents; }
-    TxtFormHost* documentViewer() const { return m_txtForm.get(); }
+    DocumentViewerHost* documentViewer() const { return m_txtForm.get(); }
     EntryDocuments* entryDocuments() const { return m_entryDocuments.get(); }
     EntryPictures* entryPictures() const { return m_entryPictures.get(); }
     EntryPictureBoxes* pictureBoxes() const { return m_pictureBoxes; }
@@ -87,8 +87,8 @@ private:
     PhotoIndex m_index;
     PhotoStepState m_step;
     SelectionState m_selection;
-    std::unique_ptr<Form2> m_form2;
-    std::unique_ptr<Form1> m_form1;
+    std::unique_ptr<SplashWindow> m_form2;
+    std::unique_ptr<MainWindow> m_form1;
     std::unique_ptr<PhotoStepper> m_stepper;
     std::unique_ptr<MainController> m_controller;
 
@@ -98,7 +98,7 @@ private:
     void menuItemTriggered(const QString& objectName, int index);
 
     DocumentState m_documents;
-    std::unique_ptr<TxtFormHost> m_txtForm;
+    std::unique_ptr<DocumentViewerHost> m_txtForm;
     std::unique_ptr<EntryDocuments> m_entryDocuments;
     EntryPictureBoxes* m_pictureBoxes = nullptr;  // owned by the main window
     std::unique_ptr<EntryPictures> m_entryPictures;

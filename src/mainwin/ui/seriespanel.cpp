@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "mainwin/ui/form1.h"
+#include "mainwin/ui/mainwindow.h"
 
 const QString SeriesPanel::kHeading = QStringLiteral("The Illustrated Zephane Series  by R. Ferrec Ostrand");
 
@@ -34,7 +34,7 @@ QRect SeriesPanel::buttonGeometry(int index)
     return QRect(index < kRightColumnFrom ? 24 : 272, t.top(), 17, 17);
 }
 
-SeriesPanel::SeriesPanel(Form1& window) : QFrame(window.client()), m_window(window)
+SeriesPanel::SeriesPanel(MainWindow& window) : QFrame(window.client()), m_window(window)
 {
     setObjectName(QStringLiteral("SSpnlOstrand"));
     setAccessibleName(QStringLiteral("The Illustrated Zephane"));

@@ -14,11 +14,11 @@ class QScrollBar;
 // The full-screen viewer of one large picture (an advertisement or an illustration of the series): the
 // picture at its own size in a scrolling viewport, or stretched to the screen after a left click. A right
 // click, Escape or the "X" in the corner closes it.
-class FrmScroll : public QWidget {
+class LargePictureWindow : public QWidget {
     Q_OBJECT
 public:
     // entryLabel answers the current entry's text (zooming out depends on it); screen is in pixels.
-    FrmScroll(std::function<QString()> entryLabel, QSize screen, int mainWindowTop, QWidget* parent = nullptr);
+    LargePictureWindow(std::function<QString()> entryLabel, QSize screen, int mainWindowTop, QWidget* parent = nullptr);
 
     // The opening sequence, in steps, so that callers can put their own steps between them.
     void prepare();                                // size to the screen, hide the picture, picture at (0, 0)

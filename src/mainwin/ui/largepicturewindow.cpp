@@ -1,4 +1,4 @@
-#include "mainwin/ui/frmscroll.h"
+#include "mainwin/ui/largepicturewindow.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -29,7 +29,7 @@ void applyBar(QScrollBar* bar, const largepicture::ScrollBar& b)
 
 }  // namespace
 
-FrmScroll::FrmScroll(std::function<QString()> entryLabel, QSize screen, int mainWindowTop, QWidget* parent)
+LargePictureWindow::LargePictureWindow(std::function<QString()> entryLabel, QSize screen, int mainWindowTop, QWidget* parent)
     : QWidget(parent, Qt::Window), m_entryLabel(std::move(entryLabel)), m_screen(screen)
 {
     setObjectName(QStringLiteral("frmScroll"));
@@ -77,7 +77,7 @@ FrmScroll::FrmScroll(std::function<QString()> entryLabel, QSize screen, int main
     m_picChild->move(0, 0);
 }
 
-void FrmScroll::prepare()
+void LargePictureWindow::prepare()
 {
     resize(m_screen);
     applyLayout(size());  // a size change lays the viewer out at once
@@ -86,12 +86,12 @@ void FrmScroll::prepare()
     m_picChild->move(0, 0);
 }
 
-void FrmScroll::setCaption(const QString& caption)
+void LargePictureWindow::setCaption(const QString& caption)
 {
     setWindowTitle(caption);
 }
 
-bool FrmScroll::loadPicture(const QString& realPath)
+bool LargePictureWindow::loadPicture(const QString& realPath)
 {
     m_hScroll->hide();
     m_vScroll->hide();
@@ -108,7 +108,7 @@ bool FrmScroll::loadPicture(const QString& realPath)
     return true;
 }
 
-void FrmScroll::finishShowing(QSize layoutClient)
+void LargePictureWindow::finishShowing(QSize layoutClient)
 {
     m_image1->setGeometry(m_picChild->x(), m_picChild->y(), 620, m_picParent->height());
     m_image1->lower();
@@ -122,7 +122,7 @@ void FrmScroll::finishShowing(QSize layoutClient)
     applyLayout(size());
 }
 
-bool FrmScroll::showLargePicture(const QString& realPath, const QString& caption, QSize layoutClient)
+bool LargePictureWindow::showLargePicture(const QString& realPath, const QString& caption, QSize layoutClient)
 {
     prepare();
     setCaption(caption);
@@ -132,19 +132,19 @@ bool FrmScroll::showLargePicture(const QString& realPath, const QString& caption
     return true;
 }
 
-bool FrmScroll::scrollingViewShown() const
+bool LargePictureWindow::scrollingViewShown() const
 {
     return !m_picParent->isHidden();
 }
 
-void FrmScroll::toggleScrollingView()
+void LargePictureWindow::toggleScrollingView()
 {
     for (QWidget* w : {static_cast<QWidget*>(m_hScroll), static_cast<QWidget*>(m_vScroll), m_picParent,
                        static_cast<QWidget*>(m_picChild)})
         w->setVisible(w->isHidden());
 }
 
-void FrmScroll::zoomOut()
+void LargePictureWindow::zoomOut()
 {
     const std::optional<QRect> fitted =
         largepicture::zoomOut(windowTitle(), m_entryLabel ? m_entryLabel() : QString(), m_screen, m_image1->geometry());
@@ -154,19 +154,19 @@ void FrmScroll::zoomOut()
     toggleScrollingView();
 }
 
-void FrmScroll::zoomIn()
+void LargePictureWindow::zoomIn()
 {
     for (QWidget* w : {static_cast<QWidget*>(m_hScroll), static_cast<QWidget*>(m_vScroll), m_picParent,
                        static_cast<QWidget*>(m_picChild)})
         w->show();
 }
 
-void FrmScroll::relayout()
+void LargePictureWindow::relayout()
 {
     applyLayout(size());
 }
 
-void FrmScroll::applyLayout(QSize client)
+void LargePictureWindow::applyLayout(QSize client)
 {
     const QSize bars(m_vScroll->sizeHint().width(), m_hScroll->sizeHint().height());
     m_layout = largepicture::layout(client, m_picChild->size(), bars, m_layout);
@@ -178,19 +178,19 @@ void FrmScroll::applyLayout(QSize client)
         m_close->setFocus();
 }
 
-void FrmScroll::resizeEvent(QResizeEvent* event)
+void LargePictureWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     applyLayout(size());
 }
 
-void FrmScroll::closeEvent(QCloseEvent* event)
+void LargePictureWindow::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
     emit unloaded();
 }
 
-void FrmScroll::keyPressEvent(QKeyEvent* event)
+void LargePictureWindow::keyPressEvent(QKeyEvent* event)
 {
     // Keyboard users scroll with the arrows and page keys, and leave with Escape.
     QScrollBar* bar = (event->modifiers() & Qt::ShiftModifier) ? m_hScroll : m_vScroll;
@@ -208,7 +208,7 @@ void FrmScroll::keyPressEvent(QKeyEvent* event)
     }
 }
 
-bool FrmScroll::eventFilter(QObject* watched, QEvent* event)
+bool LargePictureWindow::eventFilter(QObject* watched, QEvent* event)
 {
     const bool picture = watched == m_picChild;
     const bool fitted = watched == m_image1;

@@ -24,13 +24,13 @@ class QToolButton;
 
 // The main window: year strip, content buttons, photo, entry panels, details box and the menu bar. Every
 // control keeps its design name as object name; every event is forwarded to the MainController.
-class Form1 final : public QMainWindow, public IMainView {
+class MainWindow final : public QMainWindow, public IMainView {
     Q_OBJECT
 public:
     static constexpr int kTwipsPerPixel = 15;
 
-    explicit Form1(const MediaFiles& files, QWidget* parent = nullptr);
-    ~Form1() override;
+    explicit MainWindow(const MediaFiles& files, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     void setController(MainController* controller) { m_controller = controller; }
     void setRichTextLoader(RichTextLoader loader) { m_richText = std::move(loader); }

@@ -1,4 +1,4 @@
-#include "viewers/ui/txtformhost.h"
+#include "viewers/ui/documentviewerhost.h"
 
 #include <QGuiApplication>
 #include <QPushButton>
@@ -6,65 +6,65 @@
 
 #include "output/doc/printrichtext.h"
 #include "viewers/documentstate.h"
-#include "viewers/ui/txtform.h"
+#include "viewers/ui/documentwindow.h"
 
-TxtFormHost::TxtFormHost(DocumentState& state, IPrinter& printer, QWidget* parent)
+DocumentViewerHost::DocumentViewerHost(DocumentState& state, IPrinter& printer, QWidget* parent)
     : m_state(state), m_printer(printer), m_parent(parent)
 {
 }
 
-TxtFormHost::~TxtFormHost()
+DocumentViewerHost::~DocumentViewerHost()
 {
     delete m_form.data();
 }
 
-void TxtFormHost::load()
+void DocumentViewerHost::load()
 {
     if (m_form)
         return;
-    m_form = new TxtForm(m_parent);  // centred on the screen as it loads
+    m_form = new DocumentWindow(m_parent);  // centred on the screen as it loads
     m_form->setWindowTitle(m_state.documentCaption);  // taken once, here
-    QObject::connect(m_form.data(), &TxtForm::printRequested, m_form.data(), [this] { print(); });
+    QObject::connect(m_form.data(), &DocumentWindow::printRequested, m_form.data(), [this] { print(); });
     QObject::connect(m_form.data(), &QDialog::finished, m_form.data(), [this] { closed(); });
 }
 
-bool TxtFormHost::loadDocument(const QString& realPath)
+bool DocumentViewerHost::loadDocument(const QString& realPath)
 {
     load();
     return m_form->loadDocument(realPath);
 }
 
-void TxtFormHost::setCaption(const QString& caption)
+void DocumentViewerHost::setCaption(const QString& caption)
 {
     load();
     m_form->setWindowTitle(caption);
 }
 
-void TxtFormHost::hideSoundButtons()
+void DocumentViewerHost::hideSoundButtons()
 {
     load();
     m_form->SSCommand2()->hide();
     m_form->SSCommand3()->hide();
 }
 
-int TxtFormHost::textBoxWidth() const
+int DocumentViewerHost::textBoxWidth() const
 {
-    return m_form ? m_form->rtbText()->width() : TxtForm::kTextBox.width();
+    return m_form ? m_form->rtbText()->width() : DocumentWindow::kTextBox.width();
 }
 
-int TxtFormHost::printButtonWidth() const
+int DocumentViewerHost::printButtonWidth() const
 {
-    return m_form ? m_form->cmdPrint()->width() : TxtForm::kPrintButton.width();
+    return m_form ? m_form->cmdPrint()->width() : DocumentWindow::kPrintButton.width();
 }
 
-void TxtFormHost::setCloseButtonWidth(int pixels)
+void DocumentViewerHost::setCloseButtonWidth(int pixels)
 {
     load();
     QPushButton* b = m_form->SSCommand1();
     b->resize(std::max(0, pixels), b->height());
 }
 
-void TxtFormHost::showModal()
+void DocumentViewerHost::showModal()
 {
     load();
     m_form->setWindowModality(Qt::ApplicationModal);
@@ -74,7 +74,7 @@ void TxtFormHost::showModal()
         m_form->exec();
 }
 
-void TxtFormHost::showModeless()
+void DocumentViewerHost::showModeless()
 {
     load();
     m_form->setWindowModality(Qt::NonModal);
@@ -82,29 +82,29 @@ void TxtFormHost::showModeless()
     m_form->raise();
 }
 
-void TxtFormHost::unload()
+void DocumentViewerHost::unload()
 {
     if (!m_form)
         return;
-    TxtForm* form = m_form.data();
+    DocumentWindow* form = m_form.data();
     m_form.clear();  // forgotten first, so its finished signal finds nothing to do
     form->reject();  // also ends a modal wait
     form->deleteLater();
 }
 
-void TxtFormHost::closed()
+void DocumentViewerHost::closed()
 {
     if (!m_form)
         return;
-    TxtForm* form = m_form.data();
-    const bool byButton = form->closeReason() == TxtForm::CloseReason::CloseButton;
+    DocumentWindow* form = m_form.data();
+    const bool byButton = form->closeReason() == DocumentWindow::CloseReason::CloseButton;
     m_form.clear();
     form->deleteLater();  // unloaded: the next opening starts from the design state
     if (byButton && m_hooks.afterCloseButton)
         m_hooks.afterCloseButton();
 }
 
-bool TxtFormHost::print()
+bool DocumentViewerHost::print()
 {
     if (!m_form)
         return false;

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "mainwin/ui/frmscroll.h"
+#include "mainwin/ui/largepicturewindow.h"
 #include "support/mediatree.h"
 
 namespace {
@@ -15,7 +15,7 @@ namespace {
 struct Viewer : ::testing::Test {
     MediaTree tree;
     QString entry = "1963";
-    QPointer<FrmScroll> viewer = new FrmScroll([this] { return entry; }, QSize(1024, 768), 0);
+    QPointer<LargePictureWindow> viewer = new LargePictureWindow([this] { return entry; }, QSize(1024, 768), 0);
 
     ~Viewer() override { delete viewer.data(); }
 
@@ -93,7 +93,7 @@ TEST_F(Viewer, SeriesPageRefusesToZoomOut)
 TEST_F(Viewer, RightClickInEitherViewCloses)
 {
     ASSERT_TRUE(viewer->showLargePicture(picture(900, 1200), "c", QSize(800, 600)));
-    QSignalSpy unloaded(viewer.data(), &FrmScroll::unloaded);
+    QSignalSpy unloaded(viewer.data(), &LargePictureWindow::unloaded);
     QTest::mouseClick(find<QLabel>("picChild"), Qt::LeftButton);
     QTest::mousePress(find<QLabel>("Image1"), Qt::RightButton);
     EXPECT_EQ(unloaded.count(), 1);
@@ -104,7 +104,7 @@ TEST_F(Viewer, RightClickInEitherViewCloses)
 TEST_F(Viewer, CornerButtonCloses)
 {
     ASSERT_TRUE(viewer->showLargePicture(picture(900, 1200), "c", QSize(800, 600)));
-    QSignalSpy unloaded(viewer.data(), &FrmScroll::unloaded);
+    QSignalSpy unloaded(viewer.data(), &LargePictureWindow::unloaded);
     QTest::mouseClick(find<QPushButton>("SSCommand1"), Qt::LeftButton);
     EXPECT_EQ(unloaded.count(), 1);
 }

@@ -1,4 +1,4 @@
-#include "mainwin/ui/form1.h"
+#include "mainwin/ui/mainwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -89,13 +89,13 @@ QPixmap designPicture(QSize size)
 
 QRect twips(const QRect& r)
 {
-    return QRect(r.x() / Form1::kTwipsPerPixel, r.y() / Form1::kTwipsPerPixel,
-                 r.width() / Form1::kTwipsPerPixel, r.height() / Form1::kTwipsPerPixel);
+    return QRect(r.x() / MainWindow::kTwipsPerPixel, r.y() / MainWindow::kTwipsPerPixel,
+                 r.width() / MainWindow::kTwipsPerPixel, r.height() / MainWindow::kTwipsPerPixel);
 }
 
 } // namespace
 
-Form1::Form1(const MediaFiles& files, QWidget* parent) : QMainWindow(parent), m_files(files)
+MainWindow::MainWindow(const MediaFiles& files, QWidget* parent) : QMainWindow(parent), m_files(files)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("The Zephane Folarium  2000"));
@@ -104,18 +104,18 @@ Form1::Form1(const MediaFiles& files, QWidget* parent) : QMainWindow(parent), m_
     fitClientSize();
 }
 
-Form1::~Form1()
+MainWindow::~MainWindow()
 {
     if (m_busy)
         QApplication::restoreOverrideCursor();
 }
 
-void Form1::placeTwips(QWidget* w, int left, int top, int width, int height)
+void MainWindow::placeTwips(QWidget* w, int left, int top, int width, int height)
 {
     w->setGeometry(twips(QRect(left, top, width, height)));
 }
 
-void Form1::buildControls()
+void MainWindow::buildControls()
 {
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("Form1Client"));
@@ -232,7 +232,7 @@ void Form1::buildControls()
     }
 }
 
-QMenu* Form1::addMenu(QMenu* parent, const QString& caption, const QString& name)
+QMenu* MainWindow::addMenu(QMenu* parent, const QString& caption, const QString& name)
 {
     QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
     menu->setObjectName(name);
@@ -241,7 +241,7 @@ QMenu* Form1::addMenu(QMenu* parent, const QString& caption, const QString& name
     return menu;
 }
 
-QAction* Form1::addItem(QMenu* menu, const QString& caption, const QString& name, int index)
+QAction* MainWindow::addItem(QMenu* menu, const QString& caption, const QString& name, int index)
 {
     QAction* a = menu ? menu->addAction(caption) : menuBar()->addAction(caption);
     a->setObjectName(arrayName(name, index));
@@ -252,7 +252,7 @@ QAction* Form1::addItem(QMenu* menu, const QString& caption, const QString& name
     return a;
 }
 
-void Form1::buildMenus()
+void MainWindow::buildMenus()
 {
     auto* file = addMenu(nullptr, QStringLiteral("&File"), QStringLiteral("mnuFile"));
     addItem(file, QStringLiteral("&Copy CD-ROM photos to hard drive"), QStringLiteral("mnuCopy"));
@@ -372,7 +372,7 @@ void Form1::buildMenus()
     addItem(help, QStringLiteral("Contri&butions"), QStringLiteral("mnuContrib"));
 }
 
-void Form1::fitClientSize()
+void MainWindow::fitClientSize()
 {
     QSize client = kClientDesign;
     if (m_image4->geometry() != kImage4Design) {
@@ -390,7 +390,7 @@ void Form1::fitClientSize()
     adjustSize();
 }
 
-QAction* Form1::menuItem(const QString& objectName, int index) const
+QAction* MainWindow::menuItem(const QString& objectName, int index) const
 {
     const QString name = arrayName(objectName, index);
     for (QAction* a : m_items)
@@ -399,12 +399,12 @@ QAction* Form1::menuItem(const QString& objectName, int index) const
     return nullptr;
 }
 
-QPushButton* Form1::yearButton(int index) const
+QPushButton* MainWindow::yearButton(int index) const
 {
     return index >= 1 && index <= int(m_years.size()) ? m_years[index - 1] : nullptr;
 }
 
-void Form1::load(bool hwiSwitch)
+void MainWindow::load(bool hwiSwitch)
 {
     if (QAction* mag = menuItem(QStringLiteral("mnuMag"), 1))
         mag->setText(DoubleAmpersands(mag->text()));
@@ -414,7 +414,7 @@ void Form1::load(bool hwiSwitch)
     show();
 }
 
-void Form1::applyScreenLayout(bool screenIs800x600)
+void MainWindow::applyScreenLayout(bool screenIs800x600)
 {
     if (screenIs800x600) {
         m_seriesPanelTop = m_image4->y() + 10;
@@ -441,7 +441,7 @@ void Form1::applyScreenLayout(bool screenIs800x600)
     fitClientSize();
 }
 
-void Form1::fillYearLists()
+void MainWindow::fillYearLists()
 {
     const QStringList years = bookletYearList();
     for (QListWidget* list : m_lists) {
@@ -452,7 +452,7 @@ void Form1::fillYearLists()
 
 // IMainView -----------------------------------------------------------------------------------------------
 
-bool Form1::showPhoto(const QString& mediaPath)
+bool MainWindow::showPhoto(const QString& mediaPath)
 {
     const std::optional<QString> real = m_files.resolve(mediaPath);
     if (!real)
@@ -466,28 +466,28 @@ bool Form1::showPhoto(const QString& mediaPath)
     return true;
 }
 
-void Form1::hidePhoto()
+void MainWindow::hidePhoto()
 {
     m_image4->hide();
 }
-void Form1::setPhotoVisible(bool visible)
+void MainWindow::setPhotoVisible(bool visible)
 {
     m_image4->setVisible(visible);
 }
-void Form1::setPhotoNumber(const QString& number)
+void MainWindow::setPhotoNumber(const QString& number)
 {
     m_panPhoto->setText(number);
 }
-QString Form1::photoNumber() const
+QString MainWindow::photoNumber() const
 {
     return m_panPhoto->text();
 }
-void Form1::setPhotoFileName(const QString& name)
+void MainWindow::setPhotoFileName(const QString& name)
 {
     m_txtFile->setText(name);
 }
 
-void Form1::focusYearButton(int index, bool enableFirst)
+void MainWindow::focusYearButton(int index, bool enableFirst)
 {
     if (QPushButton* b = yearButton(index)) {
         if (enableFirst)
@@ -496,12 +496,12 @@ void Form1::focusYearButton(int index, bool enableFirst)
     }
 }
 
-bool Form1::detailsVisible() const
+bool MainWindow::detailsVisible() const
 {
     return !m_details->isHidden();
 }
 
-bool Form1::loadDetails(const QString& mediaPath)
+bool MainWindow::loadDetails(const QString& mediaPath)
 {
     const std::optional<QString> real = m_files.resolve(mediaPath);
     if (!real || !m_richText)
@@ -509,28 +509,28 @@ bool Form1::loadDetails(const QString& mediaPath)
     return m_richText(*m_details, *real);
 }
 
-void Form1::setDetailsVisible(bool visible)
+void MainWindow::setDetailsVisible(bool visible)
 {
     m_details->setVisible(visible);
 }
-QRect Form1::detailsGeometry() const
+QRect MainWindow::detailsGeometry() const
 {
     return m_details->geometry();
 }
-void Form1::setDetailsGeometry(const QRect& geometry)
+void MainWindow::setDetailsGeometry(const QRect& geometry)
 {
     m_details->setGeometry(geometry);
 }
-QRect Form1::adButtonGeometry() const
+QRect MainWindow::adButtonGeometry() const
 {
     return m_content[Ad]->geometry();
 }
-QRect Form1::photoGeometry() const
+QRect MainWindow::photoGeometry() const
 {
     return m_image4->geometry();
 }
 
-void Form1::setEntryCaption(const QString& text)
+void MainWindow::setEntryCaption(const QString& text)
 {
     m_panYear->setText(text);
     // Collection names are longer than a year: the panel grows to show them whole.
@@ -538,57 +538,57 @@ void Form1::setEntryCaption(const QString& text)
     m_panYear->resize(std::max(810 / kTwipsPerPixel, needed), m_panYear->height());
 }
 
-void Form1::setContentButtonEnabled(ContentButton button, bool enabled)
+void MainWindow::setContentButtonEnabled(ContentButton button, bool enabled)
 {
     m_content[button]->setEnabled(enabled);
 }
-bool Form1::contentButtonEnabled(ContentButton button) const
+bool MainWindow::contentButtonEnabled(ContentButton button) const
 {
     return m_content[button]->isEnabled();
 }
-void Form1::setContentButtonCaption(ContentButton button, const QString& caption)
+void MainWindow::setContentButtonCaption(ContentButton button, const QString& caption)
 {
     m_content[button]->setText(caption);
 }
 
-void Form1::setYearButtonEnabled(int index, bool enabled)
+void MainWindow::setYearButtonEnabled(int index, bool enabled)
 {
     if (QPushButton* b = yearButton(index))
         b->setEnabled(enabled);
 }
 
-void Form1::showEntryControls()
+void MainWindow::showEntryControls()
 {
     m_spin->show();
     m_panPhoto->show();
     m_panYear->show();
 }
 
-void Form1::setFileNamesMenuEnabled(bool enabled)
+void MainWindow::setFileNamesMenuEnabled(bool enabled)
 {
     if (QAction* a = menuItem(QStringLiteral("mnuNames")))
         a->setEnabled(enabled);
 }
 
-bool Form1::picturePanelVisible(PicturePanel panel) const
+bool MainWindow::picturePanelVisible(PicturePanel panel) const
 {
     const auto it = m_pictures.find(panel);
     return it != m_pictures.end() && it->second && !it->second->isHidden();
 }
 
-void Form1::setPicturePanelVisible(PicturePanel panel, bool visible)
+void MainWindow::setPicturePanelVisible(PicturePanel panel, bool visible)
 {
     const auto it = m_pictures.find(panel);
     if (it != m_pictures.end() && it->second)
         it->second->setVisible(visible);
 }
 
-void Form1::setMainWindowEnabled(bool enabled)
+void MainWindow::setMainWindowEnabled(bool enabled)
 {
     setEnabled(enabled);
 }
 
-void Form1::setBusy(bool busy)
+void MainWindow::setBusy(bool busy)
 {
     if (busy == m_busy)
         return;
@@ -599,7 +599,7 @@ void Form1::setBusy(bool busy)
         QApplication::restoreOverrideCursor();
 }
 
-void Form1::preloadPhotos(const QStringList& mediaPaths)
+void MainWindow::preloadPhotos(const QStringList& mediaPaths)
 {
     QStringList real;
     for (const QString& p : mediaPaths)
@@ -608,27 +608,27 @@ void Form1::preloadPhotos(const QStringList& mediaPaths)
     m_cache.preload(real);
 }
 
-void Form1::setFileNamesMenuCaption(const QString& caption)
+void MainWindow::setFileNamesMenuCaption(const QString& caption)
 {
     if (QAction* a = menuItem(QStringLiteral("mnuNames")))
         a->setText(caption);
 }
 
-void Form1::setFileNameVisible(bool visible)
+void MainWindow::setFileNameVisible(bool visible)
 {
     m_txtFile->setVisible(visible);
     if (visible)
         m_txtFile->raise();
 }
 
-void Form1::raiseDetails()
+void MainWindow::raiseDetails()
 {
     m_details->raise();
 }
 
 // Events --------------------------------------------------------------------------------------------------
 
-void Form1::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (m_controller && !m_controller->confirmExit()) {
         event->ignore();
@@ -637,14 +637,14 @@ void Form1::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void Form1::changeEvent(QEvent* event)
+void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && !isActiveWindow() && m_controller)
         m_controller->focusLost();
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (!m_controller)
         return QMainWindow::eventFilter(watched, event);
