@@ -19,7 +19,7 @@ void BM_ScrollLargePicture(benchmark::State& state)
     const QString path = dir.path() + "/big.jpg";
     picture.save(path, "JPG", 90);
 
-    LargePictureWindow viewer([] { return QStringLiteral("1963"); }, QSize(1024, 768), 0);
+    LargePictureWindow viewer([] { return QStringLiteral("1963"); }, QRect(0, 0, 1024, 768));
     viewer.showLargePicture(path, QStringLiteral("The Zephane Folarium    1963 Advertisement"), QSize(1024, 768));
     auto* h = viewer.findChild<QScrollBar*>(QStringLiteral("HScroll1"));
     auto* v = viewer.findChild<QScrollBar*>(QStringLiteral("VScroll1"));

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
+#include "app/program.h"
 #include "app/programfolder.h"
-#include "mainwin/ui/mainapplication.h"
 #include "platform/qt/linuxdrives.h"
 #include "platform/qt/linuxprocesses.h"
 #include "platform/qt/qtclipboard.h"
@@ -27,8 +27,8 @@ int runGui(QApplication& app, const QString& commandLine)
     QtClipboard clipboard;
     QtPrinter printer(&messages);
 
-    MainApplication program({processes, messages, drives, screen, splashSound, mainMedia, clipboard, printer},
-                            programFolder());
+    const Ports ports{processes, messages, drives, screen, splashSound, mainMedia, clipboard, printer};
+    Program program(ports, programFolder());
     if (!program.start(commandLine))
         return 0;
     return app.exec();

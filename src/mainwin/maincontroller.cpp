@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "catalog/errorcodes.h"
 #include "catalog/errorreporter.h"
 #include "catalog/mediafiles.h"
 #include "catalog/mediaroots.h"
@@ -47,6 +48,14 @@ void MainController::resetAfterSelection()
     m.view.setPhotoNumber(QStringLiteral("1"));
     m.step.lastStepForward = false;
     m.step.lastStepBackward = false;
+}
+
+void MainController::selectEntry(const QString& text)
+{
+    m.selection.entryText = text;
+    m.view.setEntryCaption(text);
+    ShowEntry();
+    resetAfterSelection();
 }
 
 void MainController::ShowEntry()
@@ -110,8 +119,7 @@ void MainController::SetEntryButtons()
 void MainController::ShowCollectionEntry()
 {
     m.view.setBusy(true);
-    ShowEntry();
-    resetAfterSelection();
+    selectEntry(m.selection.entryText);
     m.view.setBusy(false);
     const QString& t = m.selection.entryText;
     if (t == QLatin1String("Franklin Mint Collector Knives ") || t == QLatin1String("Zephane Coin ") ||
@@ -136,11 +144,8 @@ void MainController::selectYear(int index)
     m.selection.entryChosen = true;
     m.view.setBusy(true);
     m.view.setDetailsVisible(false);
-    m.selection.entryText = yearForIndex(index);
-    m.view.setEntryCaption(m.selection.entryText);
-    ShowEntry();
+    selectEntry(yearForIndex(index));
     m.view.focusYearButton(nextYearButton(index), false);
-    resetAfterSelection();
     m.view.setBusy(false);
     m.selection.currentYearIndex = index;
 }
@@ -151,23 +156,40 @@ void MainController::yearButtonClicked(int index)
         selectYear(index);
 }
 
-bool MainController::yearButtonKey(int index, int keyCode)
+bool MainController::yearButtonKey(int index, YearKey key)
 {
-    switch (keyCode) {
-    case kKeySpace:
+    switch (key) {
+    case YearKey::Space:
         if (m.selection.entryChosen)
             return false;
         yearButtonClicked(index);
         return true;
-    case kKeyComma:
+    case YearKey::Comma:
         StepPhotoBack();
         return true;
-    case kKeyPeriod:
+    case YearKey::Period:
         StepPhotoForward();
         return true;
-    default:
-        return false;
     }
+    return false;
+}
+
+void MainController::contentButtonClicked(ContentButton button)
+{
+    if (m_hooks.contentButtonClicked)
+        m_hooks.contentButtonClicked(button);
+}
+
+void MainController::detailsClicked()
+{
+    if (m_hooks.detailsClicked)
+        m_hooks.detailsClicked();
+}
+
+void MainController::fileNameClicked()
+{
+    if (m_hooks.fileNameClicked)
+        m_hooks.fileNameClicked();
 }
 
 void MainController::StepPhotoForward()
@@ -187,12 +209,9 @@ void MainController::backgroundClicked()
     m.view.setBusy(true);
     m.selection.nextYearIndex = 1;
     m.view.focusYearButton(2, true);
-    m.selection.entryText = kYear1953;
-    m.view.setEntryCaption(m.selection.entryText);
-    ShowEntry();
+    selectEntry(kYear1953);
     m.view.setYearButtonEnabled(1, false);
     m.view.focusYearButton(2, false);
-    resetAfterSelection();
     m.view.setBusy(false);
     m.selection.currentYearIndex = 1;
 }
@@ -224,22 +243,20 @@ void MainController::photoClicked(bool rightButton)
         inSequence = true;
     }
     if (inSequence) {
-        m.selection.entryText = successor ? successor->text : kYear1953;
         next = successor ? kYearButtonCount : 1;
         m.selection.nextYearIndex = next;
-        m.view.setEntryCaption(m.selection.entryText);
-        if (successor && successor->clickOrder >= 12)
+        if (successor && successor->clickOrder >= 12) {
+            m.selection.entryText = successor->text;
+            m.view.setEntryCaption(successor->text);
             ShowCollectionEntry();
-        else
-            ShowEntry();
+        } else {
+            selectEntry(successor ? successor->text : kYear1953);
+        }
     } else {
         m.selection.nextYearIndex = next;
-        m.selection.entryText = yearForIndex(next);
-        m.view.setEntryCaption(m.selection.entryText);
-        ShowEntry();
+        selectEntry(yearForIndex(next));
     }
     m.view.focusYearButton(nextYearButton(next), false);
-    resetAfterSelection();
     m.view.setBusy(false);
     m.selection.currentYearIndex = next;
 }
@@ -250,10 +267,7 @@ void MainController::specialtyMenu(int index)
     if (!c)
         return;
     m.view.setBusy(true);
-    m.selection.entryText = c->text;
-    m.view.setEntryCaption(c->text);
-    ShowEntry();
-    resetAfterSelection();
+    selectEntry(c->text);
     m.view.setBusy(false);
     m.selection.currentYearIndex = 0;
     m.view.focusYearButton(1, true);
@@ -281,11 +295,8 @@ void MainController::menuEntry(const QString& text)
 {
     m.view.focusYearButton(nextYearButton(m.selection.currentYearIndex), false);
     m.view.setDetailsVisible(false);
-    m.selection.entryText = text;
-    m.view.setEntryCaption(text);
     m.view.setBusy(true);
-    ShowEntry();
-    resetAfterSelection();
+    selectEntry(text);
 }
 
 void MainController::museumMenu(int index)
@@ -293,7 +304,7 @@ void MainController::museumMenu(int index)
     const Collection* c = collectionByMenu(CollectionMenu::Museums, index);
     if (!c)
         return;
-    m.reporter.state().code = QStringLiteral("ER009");
+    m.reporter.state().code = errc::kMuseumMenu;
     menuEntry(c->text);
     m.view.setContentButtonCaption(Stats, QStringLiteral("Details"));
     m.view.setBusy(false);
@@ -305,7 +316,7 @@ void MainController::museumMenu(int index)
 
 void MainController::topTenMenu()
 {
-    m.reporter.state().code = QStringLiteral("ER054");
+    m.reporter.state().code = errc::kTopTenMenu;
     menuEntry(QStringLiteral("Top Ten Zephane People "));
     m.view.setBusy(false);
     m.selection.currentYearIndex = 0;
@@ -314,12 +325,60 @@ void MainController::topTenMenu()
 
 void MainController::miscellanyMenu()
 {
-    m.reporter.state().code = QStringLiteral("ER058");
+    m.reporter.state().code = errc::kMiscellanyMenu;
     menuEntry(QStringLiteral("Miscellany "));
     m.view.setBusy(false);
     m.selection.currentYearIndex = 0;
     for (int b = 0; b < kContentButtonCount; ++b)
         m.view.setContentButtonEnabled(ContentButton(b), false);
+}
+
+void MainController::showEntryPhoto(const QString& entryText, int photoIndex)
+{
+    if (const int year = indexForYear(entryText)) {
+        selectYear(year);
+    } else if (const Collection* c = findCollection(entryText)) {
+        switch (c->menu) {
+        case CollectionMenu::Specialty:
+            specialtyMenu(c->menuIndex);
+            break;
+        case CollectionMenu::Art:
+            artMenu(c->menuIndex);
+            break;
+        case CollectionMenu::ZephStuff:
+            zephStuffMenu(c->menuIndex);
+            break;
+        case CollectionMenu::Museums:
+            museumMenu(c->menuIndex);
+            break;
+        case CollectionMenu::TopTen:
+            topTenMenu();
+            break;
+        case CollectionMenu::Miscellany:
+            miscellanyMenu();
+            break;
+        case CollectionMenu::None:
+            m.view.setBusy(true);
+            selectEntry(c->text);
+            m.view.setBusy(false);
+            m.selection.currentYearIndex = 0;
+            break;
+        }
+    } else {
+        return;
+    }
+    if (photoIndex <= 0 || photoIndex == m.step.shownPhotoIndex)
+        return;
+    const QString path = m.index.photoFile(photoIndex);
+    if (path.isEmpty() || !m.view.showPhoto(path)) {
+        m.reporter.report(errc::kSlideHandOver);
+        return;
+    }
+    m.step.photoPosition = photoIndex;
+    m.step.shownPhotoIndex = photoIndex;
+    m.step.currentPhotoPath = path;
+    m.step.firstPhotoShown = false;
+    m.view.setPhotoNumber(m.index.photoNumber(photoIndex));
 }
 
 void MainController::reloadArray()

@@ -15,7 +15,7 @@ namespace {
 struct Viewer : ::testing::Test {
     MediaTree tree;
     QString entry = "1963";
-    QPointer<LargePictureWindow> viewer = new LargePictureWindow([this] { return entry; }, QSize(1024, 768), 0);
+    QPointer<LargePictureWindow> viewer = new LargePictureWindow([this] { return entry; }, QRect(0, 0, 1024, 768));
 
     ~Viewer() override { delete viewer.data(); }
 

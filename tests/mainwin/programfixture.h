@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QColor>
 #include <QImage>
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/program.h"
 #include "catalog/catalogue.h"
 #include "fakes/fakeclipboard.h"
 #include "fakes/fakedrives.h"
@@ -22,8 +24,8 @@
 #include "fakes/fakescreen.h"
 #include "mainwin/maincontroller.h"
 #include "mainwin/ui/mainwindow.h"
+#include "mainwin/ui/mainwindowmodule.h"
 #include "mainwin/ui/splashwindow.h"
-#include "mainwin/ui/mainapplication.h"
 #include "support/mediatree.h"
 
 // A whole program on a small media tree of real JPEG files, started with the "HWI" switch so the tree is
@@ -49,28 +51,43 @@ protected:
             addPhoto(tree, QStringLiteral("zephanes/%1A.JPG").arg(c.code), hue += 7);
     }
 
-    void startProgram(const QString& commandLine = QStringLiteral("HWI"))
+    void startProgram(const QString& commandLine = QStringLiteral("HWI"), QString folder = {})
     {
-        program = std::make_unique<MainApplication>(
-            MainApplication::Ports{processes, messages, drives, screen, splashMedia, mainMedia, clipboard, printer}, tree.path());
+        program = std::make_unique<Program>(ports, folder.isEmpty() ? tree.path() : folder);
         started = program->start(commandLine);
+    }
+    // Fires the splash window's own timer, as its interval would.
+    void fireSplashTimer()
+    {
+        ASSERT_NE(program->splash(), nullptr);
+        ASSERT_TRUE(QMetaObject::invokeMethod(&program->splash()->timer(), "timeout", Qt::DirectConnection));
     }
     void openMainWindow()
     {
         startProgram();
         ASSERT_TRUE(started);
-        program->splashTimerFired();
+        fireSplashTimer();
         ASSERT_NE(window(), nullptr);
     }
 
-    MainWindow* window() const { return program->mainWindow(); }
-    MainController& controller() const { return *program->controller(); }
+    Session& session() const { return program->session(); }
+    MainWindowModule& module() const { return *program->mainWindowModule(); }
+    MainWindow* window() const
+    {
+        return program && program->mainWindowModule() ? &program->mainWindowModule()->window() : nullptr;
+    }
+    MainController& controller() const { return module().controller(); }
+    QAction* menuItem(const QString& objectName) const { return window()->findChild<QAction*>(objectName); }
+    QLabel* photoLabel() const { return window()->findChild<QLabel*>(QStringLiteral("Image4")); }
     QString panYear() const { return window()->findChild<QLabel*>(QStringLiteral("panYear"))->text(); }
     QString panPhoto() const { return window()->findChild<QLabel*>(QStringLiteral("panPhoto"))->text(); }
     int focusedYearButton() const
     {
         QWidget* f = window()->focusWidget();
-        return f && f->objectName().startsWith(QLatin1String("cmdYR_")) ? f->property("index").toInt() : 0;
+        for (int i = 1; i <= catalogue::kYearButtonCount; ++i)
+            if (f && f == window()->yearButton(i))
+                return i;
+        return 0;
     }
     static void key(QWidget* w, int qtKey)
     {
@@ -104,6 +121,7 @@ protected:
     FakeMediaDevice mainMedia;
     FakeClipboard clipboard;
     FakePrinter printer;
-    std::unique_ptr<MainApplication> program;
+    Ports ports{processes, messages, drives, screen, splashMedia, mainMedia, clipboard, printer};
+    std::unique_ptr<Program> program;
     bool started = false;
 };

@@ -25,16 +25,16 @@ TEST_F(SelectionTest, YearButtonShowsItsYearAndFocusesTheNext)
 {
     window()->yearButton(31)->click();
     EXPECT_EQ(panYear(), "1984");
-    EXPECT_EQ(program->selection().entryCode, "84");
+    EXPECT_EQ(session().selection.entryCode, "84");
     EXPECT_EQ(panPhoto(), "1");
     EXPECT_EQ(focusedYearButton(), 32);
-    EXPECT_EQ(program->selection().currentYearIndex, 31);
-    EXPECT_TRUE(window()->photoLabel()->isVisible());
+    EXPECT_EQ(session().selection.currentYearIndex, 31);
+    EXPECT_TRUE(photoLabel()->isVisible());
     EXPECT_EQ(enabledButtons(), "D S O C Sc N R Si CA A No");
 
     window()->yearButton(47)->click();
     EXPECT_EQ(panYear(), "2000");
-    EXPECT_EQ(program->stepState().currentPhotoPath, tree.path() + "\\zephanes\\A0A.JPG");
+    EXPECT_EQ(session().step.currentPhotoPath, tree.path() + "\\zephanes\\A0A.JPG");
     EXPECT_EQ(focusedYearButton(), 1);
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -48,7 +48,7 @@ TEST_F(SelectionTest, PeriodAndCommaKeysStepForwardForwardBack)
         seen << panPhoto();
     }
     EXPECT_EQ(seen, QStringList({"2", "3", "2"}));
-    EXPECT_EQ(program->stepState().currentPhotoPath, tree.path() + "\\zephanes\\53B.JPG");
+    EXPECT_EQ(session().step.currentPhotoPath, tree.path() + "\\zephanes\\53B.JPG");
     EXPECT_EQ(focusedYearButton(), 2);
     // Shifted keys step too.
     key(window()->focusWidget(), Qt::Key_Greater);
@@ -74,8 +74,8 @@ TEST_F(SelectionTest, SpaceSelectsOnlyBeforeAnyEntryWasChosen)
 {
     key(window()->yearButton(47), Qt::Key_Space);
     EXPECT_EQ(panYear(), "2000");
-    EXPECT_TRUE(program->selection().entryChosen);
-    EXPECT_FALSE(controller().yearButtonKey(5, MainController::kKeySpace));
+    EXPECT_TRUE(session().selection.entryChosen);
+    EXPECT_FALSE(controller().yearButtonKey(5, YearKey::Space));
     EXPECT_EQ(panYear(), "2000");
 }
 
@@ -91,20 +91,20 @@ TEST_F(SelectionTest, StepsWithNoEntryOnlyFocusButtonOne)
 TEST_F(SelectionTest, PhotoWalkFrom2000AndFromTopTen)
 {
     window()->yearButton(47)->click();
-    press(window()->photoLabel());
+    press(photoLabel());
     EXPECT_EQ(panYear(), "1990-1995 ZR-1 ");
-    EXPECT_EQ(program->selection().entryCode, "AZ");
+    EXPECT_EQ(session().selection.entryCode, "AZ");
     EXPECT_EQ(focusedYearButton(), 1);
-    EXPECT_EQ(program->selection().currentYearIndex, 47);
+    EXPECT_EQ(session().selection.currentYearIndex, 47);
     EXPECT_EQ(enabledButtons(), "D S O C Sc N R Si CA A");
 
-    window()->menuItem("mnuTopTen")->trigger();
+    menuItem("mnuTopTen")->trigger();
     EXPECT_EQ(panYear(), "Top Ten Zephane People ");
     EXPECT_EQ(enabledButtons(), "D");
-    press(window()->photoLabel());
+    press(photoLabel());
     EXPECT_EQ(panYear(), "1953");
     EXPECT_EQ(focusedYearButton(), 2);
-    EXPECT_EQ(program->selection().currentYearIndex, 1);
+    EXPECT_EQ(session().selection.currentYearIndex, 1);
 }
 
 TEST_F(SelectionTest, PhotoWalkVisitsEveryEntryWithItsButtonsAndReturnsTo1953)
@@ -136,7 +136,7 @@ TEST_F(SelectionTest, PhotoWalkVisitsEveryEntryWithItsButtonsAndReturnsTo1953)
     window()->yearButton(1)->click();
     QStringList walked{panYear()};
     for (int click = 0; click < 79; ++click) {
-        press(window()->photoLabel());
+        press(photoLabel());
         walked << panYear();
         QString expected = "D S";
         if (catalogue::isModelYear(panYear()))
@@ -162,28 +162,28 @@ TEST_F(SelectionTest, PhotoWalkVisitsEveryEntryWithItsButtonsAndReturnsTo1953)
 
 TEST_F(SelectionTest, CollectionMenusSetTheirOwnButtons)
 {
-    window()->menuItem("mnuzephstuff", 10)->trigger();
+    menuItem("mnuzephstuff_10")->trigger();
     EXPECT_EQ(panYear(), "Zephane Pinball Machine ");
     EXPECT_EQ(enabledButtons(), "D A");
     EXPECT_EQ(window()->contentButton(catalogue::Stats)->text(), "Details");
     EXPECT_EQ(focusedYearButton(), 1);
 
-    window()->menuItem("mnuMiscellany")->trigger();
+    menuItem("mnuMiscellany")->trigger();
     EXPECT_EQ(enabledButtons(), "");
 
-    window()->menuItem("mnuSpecialty", 5)->trigger();
+    menuItem("mnuSpecialty_5")->trigger();
     EXPECT_EQ(panYear(), "Pembry Cars ");
     EXPECT_EQ(window()->contentButton(catalogue::Stats)->text(), "Features");
-    EXPECT_EQ(program->selection().currentYearIndex, 0);
+    EXPECT_EQ(session().selection.currentYearIndex, 0);
 
-    window()->menuItem("mnuMus", 2)->trigger();
+    menuItem("mnuMus_2")->trigger();
     EXPECT_EQ(panYear(), "Zephane Americana ");
     EXPECT_EQ(enabledButtons(), "D S");
     EXPECT_EQ(window()->contentButton(catalogue::Stats)->text(), "Details");
-    press(window()->photoLabel());
+    press(photoLabel());
     EXPECT_EQ(panYear(), "1953");
 
-    window()->menuItem("mnuArt", 1)->trigger();
+    menuItem("mnuArt_1")->trigger();
     EXPECT_EQ(panYear(), "Mirra Santore Art Print ");
     EXPECT_EQ(enabledButtons(), "D S");
 }
@@ -194,7 +194,7 @@ TEST_F(SelectionTest, FirstBackgroundClickShows1953Once)
     EXPECT_EQ(panYear(), "1953");
     EXPECT_FALSE(window()->yearButton(1)->isEnabled());
     EXPECT_EQ(focusedYearButton(), 2);
-    EXPECT_EQ(program->selection().currentYearIndex, 1);
+    EXPECT_EQ(session().selection.currentYearIndex, 1);
     window()->yearButton(5)->click();
     EXPECT_TRUE(window()->yearButton(1)->isEnabled());
     press(window()->centralWidget());
@@ -204,13 +204,13 @@ TEST_F(SelectionTest, FirstBackgroundClickShows1953Once)
 TEST_F(SelectionTest, RightClickOnThePhotoOnlyPreparesTheSaverFolder)
 {
     bool listShown = false;
-    controller().setHooks({{}, {}, [&] { listShown = true; }});
+    session().hooks.showSaverList = [&] { listShown = true; };
     window()->yearButton(2)->click();
-    press(window()->photoLabel(), Qt::RightButton);
+    press(photoLabel(), Qt::RightButton);
     EXPECT_TRUE(listShown);
     EXPECT_EQ(panYear(), "1954");
     EXPECT_TRUE(QDir(tree.file("sszephs")).exists());
-    press(window()->photoLabel(), Qt::RightButton); // the folder exists: still fine
+    press(photoLabel(), Qt::RightButton); // the folder exists: still fine
 }
 
 TEST_F(SelectionTest, EntryWithoutPhotoReportsEr023AndKeepsTheSelection)
@@ -218,7 +218,7 @@ TEST_F(SelectionTest, EntryWithoutPhotoReportsEr023AndKeepsTheSelection)
     window()->yearButton(3)->click(); // 1955 has no photo in this tree
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.last().text.contains("ER023"));
-    EXPECT_FALSE(window()->photoLabel()->isVisible());
+    EXPECT_FALSE(photoLabel()->isVisible());
     EXPECT_EQ(panYear(), "1955");
     EXPECT_EQ(enabledButtons(), "D S O C Sc N R Si CA A No");
     // Stepping in it neither loops nor changes anything.
@@ -243,7 +243,7 @@ TEST_F(SelectionTest, ExitQuestionCancelChangesNothingOkEnds)
     EXPECT_FALSE(processes.ended);
     EXPECT_TRUE(mainMedia.commands.isEmpty());
 
-    window()->menuItem("mnuExit")->trigger(); // same question
+    menuItem("mnuExit")->trigger(); // same question
     EXPECT_EQ(messages.shown.size(), 2u);
     EXPECT_TRUE(window()->isVisible());
 
@@ -267,11 +267,11 @@ TEST_F(SelectionTest, ReloadArrayKeepsTheEntryAndSeesNewPhotos)
 TEST_F(SelectionTest, FocusLossRefreshesAfterTheSlideShow)
 {
     window()->yearButton(1)->click();
-    window()->photoLabel()->hide();
-    program->selection().refreshPending = true;
+    photoLabel()->hide();
+    session().selection.refreshPending = true;
     controller().focusLost();
-    EXPECT_TRUE(window()->photoLabel()->isVisible());
-    EXPECT_FALSE(program->selection().refreshPending);
+    EXPECT_TRUE(photoLabel()->isVisible());
+    EXPECT_FALSE(session().selection.refreshPending);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "mainwin/ui/largepicturewindow.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
@@ -27,10 +26,11 @@ void applyBar(QScrollBar* bar, const largepicture::ScrollBar& b)
     bar->setEnabled(b.enabled);
 }
 
-}  // namespace
+} // namespace
 
-LargePictureWindow::LargePictureWindow(std::function<QString()> entryLabel, QSize screen, int mainWindowTop, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_entryLabel(std::move(entryLabel)), m_screen(screen)
+LargePictureWindow::LargePictureWindow(std::function<QString()> entryLabel, QRect screenArea, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_entryLabel(std::move(entryLabel)), m_area(screenArea),
+      m_screen(screenArea.size())
 {
     setObjectName(QStringLiteral("frmScroll"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -61,8 +61,10 @@ LargePictureWindow::LargePictureWindow(std::function<QString()> entryLabel, QSiz
     m_vScroll->setObjectName(QStringLiteral("VScroll1"));
     for (QScrollBar* bar : {m_hScroll, m_vScroll})
         bar->setSingleStep(20);
-    connect(m_hScroll, &QScrollBar::valueChanged, this, [this](int v) { m_picChild->move(-v, m_picChild->y()); });
-    connect(m_vScroll, &QScrollBar::valueChanged, this, [this](int v) { m_picChild->move(m_picChild->x(), -v); });
+    connect(m_hScroll, &QScrollBar::valueChanged, this,
+            [this](int v) { m_picChild->move(-v, m_picChild->y()); });
+    connect(m_vScroll, &QScrollBar::valueChanged, this,
+            [this](int v) { m_picChild->move(m_picChild->x(), -v); });
 
     m_close = new QPushButton(QStringLiteral("X"), this);
     m_close->setObjectName(QStringLiteral("SSCommand1"));
@@ -72,15 +74,15 @@ LargePictureWindow::LargePictureWindow(std::function<QString()> entryLabel, QSiz
     m_layout.horizontal.geometry = QRect(0, 0, 0, m_hScroll->sizeHint().height());
     m_layout.vertical.geometry = QRect(0, 0, m_vScroll->sizeHint().width(), 0);
 
-    // On load: at the screen's left edge and the main window's top, picture boxes borderless and shown.
-    move(0, mainWindowTop);
+    // On load: at the screen area's top left corner, picture boxes borderless and shown.
+    move(m_area.topLeft());
     m_picChild->move(0, 0);
 }
 
 void LargePictureWindow::prepare()
 {
-    resize(m_screen);
-    applyLayout(size());  // a size change lays the viewer out at once
+    fitToScreen();
+    applyLayout(size()); // a size change lays the viewer out at once
     m_picParent->hide();
     m_picChild->hide();
     m_picChild->move(0, 0);
@@ -103,7 +105,7 @@ bool LargePictureWindow::loadPicture(const QString& realPath)
         return false;
     m_picture = QPixmap::fromImage(image);
     m_picChild->setPixmap(m_picture);
-    m_picChild->resize(m_picture.size());  // auto-size
+    m_picChild->resize(m_picture.size()); // auto-size
     m_image1->setPixmap(m_picture);
     return true;
 }
@@ -115,7 +117,6 @@ void LargePictureWindow::finishShowing(QSize layoutClient)
     applyLayout(layoutClient);
     // The four controls of the scrolling view were hidden above: switching each shows them all.
     toggleScrollingView();
-    QGuiApplication::restoreOverrideCursor();
     show();
     raise();
     activateWindow();
@@ -146,8 +147,8 @@ void LargePictureWindow::toggleScrollingView()
 
 void LargePictureWindow::zoomOut()
 {
-    const std::optional<QRect> fitted =
-        largepicture::zoomOut(windowTitle(), m_entryLabel ? m_entryLabel() : QString(), m_screen, m_image1->geometry());
+    const std::optional<QRect> fitted = largepicture::zoomOut(
+        windowTitle(), m_entryLabel ? m_entryLabel() : QString(), m_screen, m_image1->geometry());
     if (!fitted)
         return;
     m_image1->setGeometry(*fitted);
@@ -184,6 +185,31 @@ void LargePictureWindow::resizeEvent(QResizeEvent* event)
     applyLayout(size());
 }
 
+QMargins LargePictureWindow::frameMargins() const
+{
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom());
+}
+
+void LargePictureWindow::fitToScreen()
+{
+    m_fitting = true;
+    m_fittedFrame = frameMargins();
+    setGeometry(largepicture::fittedClientGeometry(m_area, m_fittedFrame));
+    m_fitting = false;
+}
+
+void LargePictureWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    // A window manager frames the window after it is shown; the frame must not push the bottom scroll
+    // bar and the "X" off the screen.
+    if (!m_fitting && isVisible() && frameMargins() != m_fittedFrame)
+        fitToScreen();
+}
+
 void LargePictureWindow::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
@@ -195,16 +221,35 @@ void LargePictureWindow::keyPressEvent(QKeyEvent* event)
     // Keyboard users scroll with the arrows and page keys, and leave with Escape.
     QScrollBar* bar = (event->modifiers() & Qt::ShiftModifier) ? m_hScroll : m_vScroll;
     switch (event->key()) {
-    case Qt::Key_Escape: close(); return;
-    case Qt::Key_Left: m_hScroll->triggerAction(QAbstractSlider::SliderSingleStepSub); return;
-    case Qt::Key_Right: m_hScroll->triggerAction(QAbstractSlider::SliderSingleStepAdd); return;
-    case Qt::Key_Up: m_vScroll->triggerAction(QAbstractSlider::SliderSingleStepSub); return;
-    case Qt::Key_Down: m_vScroll->triggerAction(QAbstractSlider::SliderSingleStepAdd); return;
-    case Qt::Key_PageUp: bar->triggerAction(QAbstractSlider::SliderPageStepSub); return;
-    case Qt::Key_PageDown: bar->triggerAction(QAbstractSlider::SliderPageStepAdd); return;
-    case Qt::Key_Plus: zoomIn(); return;
-    case Qt::Key_Minus: zoomOut(); return;
-    default: QWidget::keyPressEvent(event);
+    case Qt::Key_Escape:
+        close();
+        return;
+    case Qt::Key_Left:
+        m_hScroll->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        return;
+    case Qt::Key_Right:
+        m_hScroll->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        return;
+    case Qt::Key_Up:
+        m_vScroll->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        return;
+    case Qt::Key_Down:
+        m_vScroll->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        return;
+    case Qt::Key_PageUp:
+        bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+        return;
+    case Qt::Key_PageDown:
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        return;
+    case Qt::Key_Plus:
+        zoomIn();
+        return;
+    case Qt::Key_Minus:
+        zoomOut();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
     }
 }
 
@@ -218,8 +263,8 @@ bool LargePictureWindow::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    if ((picture || fitted) && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if ((picture || fitted) && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (picture)
             zoomOut();
         else

@@ -17,8 +17,11 @@
 
 #include "catalog/catalogue.h"
 #include "catalog/mediafiles.h"
+#include "catalog/mediarules.h"
 #include "mainwin/captions.h"
-#include "mainwin/maincontroller.h"
+#include "mainwin/mainwindowlistener.h"
+#include "mainwin/ui/mainmenu.h"
+#include "mainwin/yearkeys.h"
 
 using namespace catalogue;
 
@@ -93,22 +96,26 @@ QRect twips(const QRect& r)
                  r.width() / MainWindow::kTwipsPerPixel, r.height() / MainWindow::kTwipsPerPixel);
 }
 
+// The row of the first magazine in the library table.
+int firstMagazineRow()
+{
+    const mediarules::LibraryDocument* first = mediarules::libraryDocument(QStringLiteral("mnuMag"), 1);
+    return first ? int(first - mediarules::libraryDocuments().data()) : -1;
+}
+
 } // namespace
 
-MainWindow::MainWindow(const MediaFiles& files, QWidget* parent) : QMainWindow(parent), m_files(files)
+MainWindow::MainWindow(const MediaFiles& files, const Commands& commands, QWidget* parent)
+    : QMainWindow(parent), m_files(files)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("The Zephane Folarium  2000"));
     buildControls();
-    buildMenus();
+    m_menu = std::make_unique<MainMenu>(*menuBar(), commands);
     fitClientSize();
 }
 
-MainWindow::~MainWindow()
-{
-    if (m_busy)
-        QApplication::restoreOverrideCursor();
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::placeTwips(QWidget* w, int left, int top, int width, int height)
 {
@@ -139,7 +146,10 @@ void MainWindow::buildControls()
         placeTwips(b, p.left, p.top, p.width, p.height);
         m_content[p.button] = b;
         const ContentButton which = p.button;
-        connect(b, &QPushButton::clicked, this, [this, which] { emit contentButtonClicked(which); });
+        connect(b, &QPushButton::clicked, this, [this, which] {
+            if (m_listener)
+                m_listener->contentButtonClicked(which);
+        });
     }
 
     m_spin = new QWidget(m_client);
@@ -156,12 +166,12 @@ void MainWindow::buildControls()
     forward->setAccessibleName(QStringLiteral("Next photo"));
     forward->setGeometry(m_spin->width() / 2, 0, m_spin->width() - m_spin->width() / 2, m_spin->height());
     connect(back, &QToolButton::clicked, this, [this] {
-        if (m_controller)
-            m_controller->StepPhotoBack();
+        if (m_listener)
+            m_listener->StepPhotoBack();
     });
     connect(forward, &QToolButton::clicked, this, [this] {
-        if (m_controller)
-            m_controller->StepPhotoForward();
+        if (m_listener)
+            m_listener->StepPhotoForward();
     });
 
     auto panel = [this](const QString& name, const QString& caption) {
@@ -197,8 +207,8 @@ void MainWindow::buildControls()
     m_reload->setGeometry(250, 24, 80, 20);
     m_reload->hide();
     connect(m_reload, &QPushButton::clicked, this, [this] {
-        if (m_controller)
-            m_controller->reloadArray();
+        if (m_listener)
+            m_listener->reloadArray();
     });
 
     m_frame1 = new QFrame(m_client);
@@ -213,8 +223,8 @@ void MainWindow::buildControls()
         b->setGeometry(twips(yearButtonDesign(i)));
         b->installEventFilter(this);
         connect(b, &QPushButton::clicked, this, [this, i] {
-            if (m_controller)
-                m_controller->yearButtonClicked(i);
+            if (m_listener)
+                m_listener->yearButtonClicked(i);
         });
         m_years.push_back(b);
     }
@@ -230,146 +240,6 @@ void MainWindow::buildControls()
         m_lists[i]->setProperty(kIndexProperty, i);
         m_lists[i]->hide();
     }
-}
-
-QMenu* MainWindow::addMenu(QMenu* parent, const QString& caption, const QString& name)
-{
-    QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
-    menu->setObjectName(name);
-    menu->menuAction()->setObjectName(name);
-    m_items.push_back(menu->menuAction());
-    return menu;
-}
-
-QAction* MainWindow::addItem(QMenu* menu, const QString& caption, const QString& name, int index)
-{
-    QAction* a = menu ? menu->addAction(caption) : menuBar()->addAction(caption);
-    a->setObjectName(arrayName(name, index));
-    if (index >= 0)
-        a->setProperty(kIndexProperty, index);
-    m_items.push_back(a);
-    connect(a, &QAction::triggered, this, [this, name, index] { emit menuItemTriggered(name, index); });
-    return a;
-}
-
-void MainWindow::buildMenus()
-{
-    auto* file = addMenu(nullptr, QStringLiteral("&File"), QStringLiteral("mnuFile"));
-    addItem(file, QStringLiteral("&Copy CD-ROM photos to hard drive"), QStringLiteral("mnuCopy"));
-    addItem(file, QStringLiteral("&Remove photos from hard drive"), QStringLiteral("mnuRemove"));
-    file->addSeparator();
-    addItem(file, QStringLiteral("&Copy CD-ROM movies to hard drive"), QStringLiteral("mnuCopyMovies"));
-    addItem(file, QStringLiteral("&Remove movies from hard drive"), QStringLiteral("mnuRemoveMovies"));
-    file->addSeparator();
-    addItem(file, QStringLiteral("&Install Screen saver"), QStringLiteral("mnuSaver"));
-    addItem(file, QStringLiteral("Install Intel &Video Software"), QStringLiteral("mnuVideo"));
-    file->addSeparator();
-    addItem(file, QStringLiteral("Print &Photo"), QStringLiteral("mnuPrintPhoto"));
-    addItem(file, QStringLiteral("Print &Booklet"), QStringLiteral("mnuPrnt"));
-    addItem(file, QStringLiteral("Print &Setup"), QStringLiteral("mnuPrint"));
-    file->addSeparator();
-    addItem(file, QStringLiteral("Check Screen Resolution Setting"), QStringLiteral("mnuCheckScreen"));
-    file->addSeparator();
-    addItem(file, QStringLiteral("Show File &Names"), QStringLiteral("mnuNames"));
-    file->addSeparator();
-    QAction* exit = addItem(file, QStringLiteral("E&xit"), QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-
-    addItem(nullptr, QStringLiteral("Sound &Effects"), QStringLiteral("mnuSound"));
-    addItem(nullptr, QStringLiteral("&Movies"), QStringLiteral("mnuMovies"));
-
-    auto* lit = addMenu(nullptr, QStringLiteral("&Literature"), QStringLiteral("mnuLiterature"));
-    connect(addItem(lit, QStringLiteral("Top Ten Zephane &People"), QStringLiteral("mnuTopTen")),
-            &QAction::triggered, this, [this] {
-                if (m_controller)
-                    m_controller->topTenMenu();
-            });
-    addItem(lit, QStringLiteral("&Shark Quarterly Interview with Ledric Tazura"),
-            QStringLiteral("mnuTazura1"));
-    auto* articles = addMenu(lit, QStringLiteral("Zephane &Articles"), QStringLiteral("mnuLitArticles"));
-    const char* const articleCaptions[] = {"&Hand Signals and Other Greetings",
-                                           "&Commemorating the Z4",
-                                           "&Long Live the King!",
-                                           "&Save the Wave",
-                                           "&The Ten second Trip",
-                                           "The &Moment"};
-    for (int i = 1; i <= 6; ++i)
-        addItem(articles, QString::fromLatin1(articleCaptions[i - 1]), QStringLiteral("mnuArticles"), i);
-    addItem(lit, QStringLiteral("Zephane &Books"), QStringLiteral("mnuBooks"));
-    addItem(lit, QStringLiteral("Zephane &Catalogs"), QStringLiteral("mnuCatalogs"));
-    auto* mags = addMenu(lit, QStringLiteral("Zephane &Magazines"), QStringLiteral("mnuMagazines"));
-    const char* const magCaptions[] = {
-        "Zephane &Capers",    "Zephane &Fever",           "Zephane &Journal", "Zephane &Magasinet",
-        "Zephane &Quarterly", "Zephane &Restorer",        "Zephane &Trader",  "For &Zephs Only",
-        "&Shark Quarterly",   "The Yankee &Lady Gazette", "Z&eph Magazine",   "Zeph V&ues",
-        "&Y-Car On-Line"};
-    for (int i = 1; i <= 13; ++i)
-        addItem(mags, QString::fromLatin1(magCaptions[i - 1]), QStringLiteral("mnuMag"), i);
-
-    auto* misc = addMenu(nullptr, QStringLiteral("Mis&cellaneous"), QStringLiteral("mnuMisc"));
-    addItem(misc, QStringLiteral("Zephane &Advertising Checklist"), QStringLiteral("mnuADs"));
-    addItem(misc, QStringLiteral("Zephane &Engines"), QStringLiteral("mnuEngines"));
-    addItem(misc, QStringLiteral("Zephane &Glossary"), QStringLiteral("mnuGlossary"));
-    connect(addItem(misc, QStringLiteral("&Miscellany"), QStringLiteral("mnuMiscellany")),
-            &QAction::triggered, this, [this] {
-                if (m_controller)
-                    m_controller->miscellanyMenu();
-            });
-    auto* museums = addMenu(misc, QStringLiteral("&Zephane Museums"), QStringLiteral("mnuMuseums"));
-    for (int i = 1; i <= 2; ++i) {
-        const Collection* c = collectionByMenu(CollectionMenu::Museums, i);
-        connect(addItem(museums, c ? c->menuCaption : QString(), QStringLiteral("mnuMus"), i),
-                &QAction::triggered, this, [this, i] {
-                    if (m_controller)
-                        m_controller->museumMenu(i);
-                });
-    }
-    addItem(misc, QStringLiteral("Zephane &Timeline"), QStringLiteral("mnuTimeLine"));
-    addItem(misc, QStringLiteral("Zephane &Identification Guide"), QStringLiteral("MnuIDZeph"));
-    addItem(misc, QStringLiteral("&The Illustrated Zephane"), QStringLiteral("mnuOstrand"));
-
-    struct Array {
-        const char* menuCaption;
-        const char* menuName;
-        const char* itemName;
-        CollectionMenu kind;
-        int count;
-        void (MainController::*handler)(int);
-    };
-    const Array arrays[] = {
-        {"&Artwork", "mnuArtWork", "mnuArt", CollectionMenu::Art, 5, &MainController::artMenu},
-        {"&Zeph Stuff", "mnustuff", "mnuzephstuff", CollectionMenu::ZephStuff, 14,
-         &MainController::zephStuffMenu},
-        {"S&pecialty", "mnuSpecial", "mnuSpecialty", CollectionMenu::Specialty, 11,
-         &MainController::specialtyMenu},
-    };
-    for (const Array& arr : arrays) {
-        auto* menu =
-            addMenu(nullptr, QString::fromLatin1(arr.menuCaption), QString::fromLatin1(arr.menuName));
-        for (int i = 0; i < arr.count; ++i) {
-            const Collection* c = collectionByMenu(arr.kind, i);
-            QAction* a = addItem(menu, c ? c->menuCaption : QString(), QString::fromLatin1(arr.itemName), i);
-            auto handler = arr.handler;
-            connect(a, &QAction::triggered, this, [this, handler, i] {
-                if (m_controller)
-                    (m_controller->*handler)(i);
-            });
-        }
-    }
-
-    addItem(nullptr, QStringLiteral("&SlideShow"), QStringLiteral("mnuSlideShow"));
-
-    auto* help = addMenu(nullptr, QStringLiteral("&Help"), QStringLiteral("mnuHelp"));
-    addItem(help, QStringLiteral("&Contents"), QStringLiteral("mnuContents"));
-    help->addSeparator();
-    addItem(help, QStringLiteral("&Register On-Line"), QStringLiteral("mnuRegister"));
-    addItem(help, QStringLiteral("&What's New"), QStringLiteral("mnuWhatsNew"));
-    addItem(help, QStringLiteral("&Introduction"), QStringLiteral("mnuIntro"));
-    addItem(help, QStringLiteral("&Notice"), QStringLiteral("mnuNotice"));
-    addItem(help, QStringLiteral("C&redits"), QStringLiteral("mnuCredits"));
-    addItem(help, QStringLiteral("&About"), QStringLiteral("mnuAbout"));
-    addItem(help, QStringLiteral("&System Info"), QStringLiteral("mnuSysInfo"));
-    addItem(help, QStringLiteral("Contri&butions"), QStringLiteral("mnuContrib"));
 }
 
 void MainWindow::fitClientSize()
@@ -390,15 +260,6 @@ void MainWindow::fitClientSize()
     adjustSize();
 }
 
-QAction* MainWindow::menuItem(const QString& objectName, int index) const
-{
-    const QString name = arrayName(objectName, index);
-    for (QAction* a : m_items)
-        if (a->objectName() == name)
-            return a;
-    return nullptr;
-}
-
 QPushButton* MainWindow::yearButton(int index) const
 {
     return index >= 1 && index <= int(m_years.size()) ? m_years[index - 1] : nullptr;
@@ -406,7 +267,8 @@ QPushButton* MainWindow::yearButton(int index) const
 
 void MainWindow::load(bool hwiSwitch)
 {
-    if (QAction* mag = menuItem(QStringLiteral("mnuMag"), 1))
+    // The first magazine's caption keeps its ampersands as text.
+    if (QAction* mag = m_menu->item(Command::LibraryDocument, firstMagazineRow()))
         mag->setText(DoubleAmpersands(mag->text()));
     setBusy(false);
     m_reload->setVisible(hwiSwitch);
@@ -439,6 +301,21 @@ void MainWindow::applyScreenLayout(bool screenIs800x600)
     }
     m_exit->move(yearButton(24)->x(), m_exit->y());
     fitClientSize();
+}
+
+QRect MainWindow::clientRect() const
+{
+    return m_client->rect();
+}
+
+QRect MainWindow::yearStripRect() const
+{
+    return m_frame1->geometry();
+}
+
+QRect MainWindow::yearStripSpan() const
+{
+    return QRect(m_frame1->x(), 0, m_exit->x() + m_exit->width(), m_client->height());
 }
 
 void MainWindow::fillYearLists()
@@ -566,7 +443,7 @@ void MainWindow::showEntryControls()
 
 void MainWindow::setFileNamesMenuEnabled(bool enabled)
 {
-    if (QAction* a = menuItem(QStringLiteral("mnuNames")))
+    if (QAction* a = m_menu->item(Command::FileNames))
         a->setEnabled(enabled);
 }
 
@@ -590,13 +467,8 @@ void MainWindow::setMainWindowEnabled(bool enabled)
 
 void MainWindow::setBusy(bool busy)
 {
-    if (busy == m_busy)
-        return;
-    m_busy = busy;
-    if (busy)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
+    if (m_busyHook)
+        m_busyHook(busy);
 }
 
 void MainWindow::preloadPhotos(const QStringList& mediaPaths)
@@ -610,7 +482,7 @@ void MainWindow::preloadPhotos(const QStringList& mediaPaths)
 
 void MainWindow::setFileNamesMenuCaption(const QString& caption)
 {
-    if (QAction* a = menuItem(QStringLiteral("mnuNames")))
+    if (QAction* a = m_menu->item(Command::FileNames))
         a->setText(caption);
 }
 
@@ -630,7 +502,7 @@ void MainWindow::raiseDetails()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_controller && !m_controller->confirmExit()) {
+    if (m_listener && !m_listener->confirmExit()) {
         event->ignore();
         return;
     }
@@ -640,53 +512,47 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && m_controller)
-        m_controller->focusLost();
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && m_listener)
+        m_listener->focusLost();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!m_controller)
+    if (!m_listener)
         return QMainWindow::eventFilter(watched, event);
     if (watched == m_details->viewport() && event->type() == QEvent::MouseButtonPress) {
-        emit detailsClicked();
+        m_listener->detailsClicked();
         return true;
     }
     if (watched == m_txtFile && event->type() == QEvent::MouseButtonPress) {
-        emit fileNameClicked();
+        m_listener->fileNameClicked();
         return true;
     }
     if (watched == m_client && event->type() == QEvent::MouseButtonPress) {
-        m_controller->backgroundClicked();
+        m_listener->backgroundClicked();
         return true;
     }
     if (watched == m_image4 && event->type() == QEvent::MouseButtonPress) {
-        m_controller->photoClicked(static_cast<QMouseEvent*>(event)->button() == Qt::RightButton);
+        m_listener->photoClicked(static_cast<QMouseEvent*>(event)->button() == Qt::RightButton);
         return true;
     }
-    const QVariant index = watched->property(kIndexProperty);
-    if (watched->objectName().startsWith(QLatin1String("cmdYR_")) && index.isValid()) {
+    const auto year = std::find(m_years.begin(), m_years.end(), watched);
+    if (year != m_years.end()) {
+        const QVariant index = int(year - m_years.begin()) + 1;
         if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
-            switch (key->key()) {
-            case Qt::Key_Comma:
-            case Qt::Key_Less:
-                m_controller->yearButtonKey(index.toInt(), MainController::kKeyComma);
+            const std::optional<YearKey> yearKey = yearKeyFor(key->key(), key->nativeScanCode());
+            if (yearKey == YearKey::Comma || yearKey == YearKey::Period) {
+                m_listener->yearButtonKey(index.toInt(), *yearKey);
                 return true;
-            case Qt::Key_Period:
-            case Qt::Key_Greater:
-                m_controller->yearButtonKey(index.toInt(), MainController::kKeyPeriod);
-                return true;
-            case Qt::Key_Space:
+            }
+            if (yearKey == YearKey::Space) {
                 if (key->isAutoRepeat())
                     return m_eatSpaceRelease;
-                if (m_controller->yearButtonKey(index.toInt(), MainController::kKeySpace)) {
+                if (m_listener->yearButtonKey(index.toInt(), YearKey::Space)) {
                     m_eatSpaceRelease = true;
                     return true;
                 }
-                break;
-            default:
-                break;
             }
         }
         // After an entry was chosen the space key activates the button like any button; before that the

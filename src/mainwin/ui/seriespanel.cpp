@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "mainwin/ui/mainwindow.h"
+#include "mainwin/ui/mainframe.h"
 
 const QString SeriesPanel::kHeading = QStringLiteral("The Illustrated Zephane Series  by R. Ferrec Ostrand");
 
@@ -34,7 +34,7 @@ QRect SeriesPanel::buttonGeometry(int index)
     return QRect(index < kRightColumnFrom ? 24 : 272, t.top(), 17, 17);
 }
 
-SeriesPanel::SeriesPanel(MainWindow& window) : QFrame(window.client()), m_window(window)
+SeriesPanel::SeriesPanel(IMainFrame& frame) : QFrame(frame.panelParent()), m_frame(frame)
 {
     setObjectName(QStringLiteral("SSpnlOstrand"));
     setAccessibleName(QStringLiteral("The Illustrated Zephane"));
@@ -107,8 +107,7 @@ QPushButton* SeriesPanel::button(int index) const
 
 int SeriesPanel::exitButtonRight() const
 {
-    const QPushButton* exit = m_window.exitButton();
-    return exit->x() + exit->width();
+    return m_frame.yearStripSpan().width();
 }
 
 void SeriesPanel::showPanelAt(QPoint topLeft)

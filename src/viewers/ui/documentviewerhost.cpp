@@ -1,10 +1,10 @@
 #include "viewers/ui/documentviewerhost.h"
 
-#include <QGuiApplication>
 #include <QPushButton>
 #include <QTextBrowser>
 
 #include "output/doc/printrichtext.h"
+#include "utils/ui/busycursor.h"
 #include "viewers/documentstate.h"
 #include "viewers/ui/documentwindow.h"
 
@@ -22,8 +22,8 @@ void DocumentViewerHost::load()
 {
     if (m_form)
         return;
-    m_form = new DocumentWindow(m_parent);  // centred on the screen as it loads
-    m_form->setWindowTitle(m_state.documentCaption);  // taken once, here
+    m_form = new DocumentWindow(m_parent);           // centred on the screen as it loads
+    m_form->setWindowTitle(m_state.documentCaption); // taken once, here
     QObject::connect(m_form.data(), &DocumentWindow::printRequested, m_form.data(), [this] { print(); });
     QObject::connect(m_form.data(), &QDialog::finished, m_form.data(), [this] { closed(); });
 }
@@ -87,8 +87,8 @@ void DocumentViewerHost::unload()
     if (!m_form)
         return;
     DocumentWindow* form = m_form.data();
-    m_form.clear();  // forgotten first, so its finished signal finds nothing to do
-    form->reject();  // also ends a modal wait
+    m_form.clear(); // forgotten first, so its finished signal finds nothing to do
+    form->reject(); // also ends a modal wait
     form->deleteLater();
 }
 
@@ -99,7 +99,7 @@ void DocumentViewerHost::closed()
     DocumentWindow* form = m_form.data();
     const bool byButton = form->closeReason() == DocumentWindow::CloseReason::CloseButton;
     m_form.clear();
-    form->deleteLater();  // unloaded: the next opening starts from the design state
+    form->deleteLater(); // unloaded: the next opening starts from the design state
     if (byButton && m_hooks.afterCloseButton)
         m_hooks.afterCloseButton();
 }
@@ -108,8 +108,6 @@ bool DocumentViewerHost::print()
 {
     if (!m_form)
         return false;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool printed = PrintRichText(m_printer, *m_form->rtbText()->document(), 1440, 1440, 1440, 1440);
-    QGuiApplication::restoreOverrideCursor();
-    return printed;
+    const BusyCursorGuard busy;
+    return PrintRichText(m_printer, *m_form->rtbText()->document(), 1440, 1440, 1440, 1440);
 }
