@@ -55,6 +55,63 @@ TEST_F(SelectionTest, PeriodAndCommaKeysStepForwardForwardBack)
     EXPECT_EQ(panPhoto(), "3");
 }
 
+// The comma and period keys are matched by the physical key: on a layout where Shift+comma gives ";" (German)
+// the press still steps back, and Shift with comma or period steps like the plain key.
+TEST_F(SelectionTest, CommaAndPeriodKeysAreMatchedByThePhysicalKeyOnEveryLayout)
+{
+    window()->yearButton(1)->click();
+    auto send = [this](int qtKey, Qt::KeyboardModifiers mods, quint32 scanCode, const QString& text) {
+        QKeyEvent press(QEvent::KeyPress, qtKey, mods, scanCode, 0, 0, text);
+        QApplication::sendEvent(window()->focusWidget(), &press);
+        QKeyEvent release(QEvent::KeyRelease, qtKey, mods, scanCode, 0, 0, text);
+        QApplication::sendEvent(window()->focusWidget(), &release);
+        return panPhoto();
+    };
+    EXPECT_EQ(send(Qt::Key_Colon, Qt::ShiftModifier, 60, ":"), "2");     // Shift+period, German layout
+    EXPECT_EQ(send(Qt::Key_Period, Qt::ShiftModifier, 0, "."), "3");     // Shift kept on the key
+    EXPECT_EQ(send(Qt::Key_Semicolon, Qt::ShiftModifier, 59, ";"), "2"); // Shift+comma, German layout
+    EXPECT_EQ(send(Qt::Key_Comma, Qt::ShiftModifier, 0, ","), "1");
+    EXPECT_EQ(send(Qt::Key_Semicolon, Qt::NoModifier, 47, ";"), "1"); // another key does nothing
+}
+
+// Choosing another entry forgets the direction of the last step: back steps in one entry followed by a
+// forward step in the next must show the next entry's second photo, not skip it.
+TEST_F(SelectionTest, ChoosingAnEntryForgetsTheLastStepDirection)
+{
+    for (int i = 0; i < 2; ++i) {
+        window()->yearButton(31)->click(); // 1984, one photo
+        key(window()->focusWidget(), i == 0 ? Qt::Key_Comma : Qt::Key_Period);
+        window()->yearButton(1)->click(); // 1953: 53A, 53B, 53C
+        EXPECT_EQ(session().step.currentPhotoPath, tree.path() + "\\zephanes\\53A.JPG");
+        key(window()->focusWidget(), Qt::Key_Period);
+        EXPECT_EQ(panPhoto(), "2") << i;
+        EXPECT_EQ(session().step.currentPhotoPath, tree.path() + "\\zephanes\\53B.JPG") << i;
+        key(window()->focusWidget(), Qt::Key_Comma);
+        EXPECT_EQ(panPhoto(), "1") << i;
+    }
+}
+
+// After a step the focus goes to the button after the photo's year, 1990s included (codes beginning with
+// "9" are years, not collections); a collection's photo focuses button 1.
+TEST_F(SelectionTest, SteppingFocusesTheButtonAfterThePhotosYearNinetiesIncluded)
+{
+    addPhoto(tree, "zephanes/95A.jpg", 10);
+    addPhoto(tree, "zephanes/95B.jpg", 20);
+    addPhoto(tree, "zephanes/90A.jpg", 30);
+    addPhoto(tree, "zephanes/90B.jpg", 40);
+    window()->findChild<QPushButton*>("ReloadArray")->click();
+    for (const char* year : {"1995", "1990", "1953"}) {
+        const int button = catalogue::indexForYear(QLatin1String(year));
+        window()->yearButton(button)->click();
+        key(window()->focusWidget(), Qt::Key_Period);
+        EXPECT_EQ(panPhoto(), "2") << year;
+        EXPECT_EQ(focusedYearButton(), button + 1) << year;
+    }
+    menuItem("mnuSpecialty_5")->trigger();
+    key(window()->yearButton(1), Qt::Key_Period);
+    EXPECT_EQ(focusedYearButton(), 1);
+}
+
 TEST_F(SelectionTest, SpinArrowsStepAndBackFromAFreshEntryWraps)
 {
     window()->yearButton(1)->click();

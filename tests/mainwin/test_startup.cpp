@@ -5,7 +5,9 @@
 #include <QPushButton>
 #include <QTextBrowser>
 
+#include <QGuiApplication>
 #include <QSet>
+#include <QTimer>
 
 #include "catalog/mediarules.h"
 #include "programfixture.h"
@@ -122,6 +124,71 @@ TEST_F(StartupTest, IndexFailureOffersRetryAndCancelEndsTheProgram)
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.last().text.contains("ER037"));
     EXPECT_EQ(messages.last().buttons, MessageButtons::RetryCancel);
+    EXPECT_TRUE(processes.ended);
+}
+
+// The splash timer's own timeout (not a direct call) brings the main window up, closes the splash, wires the
+// main window's commands and hooks, and fires only once.
+TEST_F(StartupTest, SplashTimerBuildsTheMainWindowModuleOnce)
+{
+    addPhotos();
+    startProgram();
+    ASSERT_TRUE(started);
+    QTimer& timer = program->splash()->timer();
+    EXPECT_TRUE(timer.isActive());
+    EXPECT_TRUE(timer.isSingleShot());
+    EXPECT_EQ(timer.interval(), 5000);
+    EXPECT_FALSE(session().commands.has(Command::TopTen));
+    EXPECT_FALSE(session().hooks.focusNextYearButton);
+
+    fireSplashTimer();
+    ASSERT_NE(window(), nullptr);
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_FALSE(program->splash()->isVisible());
+    EXPECT_FALSE(timer.isActive());
+    EXPECT_FALSE(QGuiApplication::overrideCursor()); // the load took the hourglass back
+    for (Command c : {Command::TopTen, Command::Miscellany, Command::Museum, Command::Art, Command::ZephStuff,
+                      Command::Specialty, Command::FileNames, Command::IllustratedSeries, Command::Exit})
+        EXPECT_TRUE(session().commands.has(c)) << int(c);
+    EXPECT_TRUE(session().hooks.focusNextYearButton && session().hooks.setMainWindowEnabled &&
+                session().hooks.refreshEntryPictures && session().hooks.showEntryPhoto &&
+                session().hooks.closeDocumentViewer);
+
+    MainWindow* first = window();
+    fireSplashTimer();
+    EXPECT_EQ(window(), first);
+}
+
+// ER001's Retry/Cancel box never stands behind the splash: the splash is closed before it is asked. A retry
+// that finds the disc goes on with start-up and its timer.
+TEST_F(StartupTest, NoDiscReportClosesTheSplashFirstAndRetryGoesOn)
+{
+    addPhotos();
+    std::vector<bool> splashVisibleAtAsk;
+    messages.onAsk = [&](const MessageRequest&) {
+        splashVisibleAtAsk.push_back(program->splash()->isVisible());
+        drives.letters['E'] = tree.path(); // the disc is put in while the box is up
+    };
+    messages.answer({MessageAnswer::Retry});
+    startProgram(QString());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.last().text.contains("ER001"));
+    EXPECT_EQ(splashVisibleAtAsk, std::vector<bool>({false}));
+    ASSERT_TRUE(started);
+    EXPECT_EQ(session().roots.mediaRoot, "E:");
+    EXPECT_TRUE(program->splash()->timer().isActive());
+    fireSplashTimer();
+    EXPECT_NE(window(), nullptr);
+
+    // Cancel ends the program, again with no splash in front of the box.
+    drives.letters.clear();
+    splashVisibleAtAsk.clear();
+    messages.onAsk = [&](const MessageRequest&) {
+        splashVisibleAtAsk.push_back(program->splash()->isVisible());
+    };
+    startProgram(QString());
+    EXPECT_FALSE(started);
+    EXPECT_EQ(splashVisibleAtAsk, std::vector<bool>({false}));
     EXPECT_TRUE(processes.ended);
 }
 

@@ -118,6 +118,7 @@ void LargePictureWindow::finishShowing(QSize layoutClient)
     // The four controls of the scrolling view were hidden above: switching each shows them all.
     toggleScrollingView();
     show();
+    refitWhenFrameChanged();
     raise();
     activateWindow();
     applyLayout(size());
@@ -201,13 +202,24 @@ void LargePictureWindow::fitToScreen()
     m_fitting = false;
 }
 
+void LargePictureWindow::refitWhenFrameChanged()
+{
+    // A window manager frames the window once it is shown; the frame must not push the bottom scroll bar
+    // and the "X" off the screen.
+    if (!m_fitting && isVisible() && frameMargins() != m_fittedFrame)
+        fitToScreen();
+}
+
 void LargePictureWindow::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
-    // A window manager frames the window after it is shown; the frame must not push the bottom scroll
-    // bar and the "X" off the screen.
-    if (!m_fitting && isVisible() && frameMargins() != m_fittedFrame)
-        fitToScreen();
+    refitWhenFrameChanged();
+}
+
+void LargePictureWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    refitWhenFrameChanged();
 }
 
 void LargePictureWindow::closeEvent(QCloseEvent* event)

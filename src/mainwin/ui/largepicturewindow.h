@@ -41,6 +41,7 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,6 +52,7 @@ private:
     // manager's frame changes (it is known only after the window is shown).
     void fitToScreen();
     QMargins frameMargins() const;
+    void refitWhenFrameChanged();
     void toggleScrollingView();
 
     std::function<QString()> m_entryLabel;
