@@ -2,6 +2,7 @@
 // background click and the exit question.
 #include <map>
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QPushButton>
@@ -110,6 +111,21 @@ TEST_F(SelectionTest, SteppingFocusesTheButtonAfterThePhotosYearNinetiesIncluded
     menuItem("mnuSpecialty_5")->trigger();
     key(window()->yearButton(1), Qt::Key_Period);
     EXPECT_EQ(focusedYearButton(), 1);
+}
+
+// panYear and panPhoto are read by their text, which changes; their role is their description.
+TEST_F(SelectionTest, ChangingPanelsAreReadByTheirText)
+{
+    window()->yearButton(31)->click();
+    key(window()->focusWidget(), Qt::Key_Period);
+    for (const char* name : {"panYear", "panPhoto"}) {
+        auto* panel = window()->findChild<QLabel*>(name);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(panel);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(QAccessible::Name), panel->text()) << name;
+        EXPECT_FALSE(a->text(QAccessible::Description).isEmpty()) << name;
+    }
+    EXPECT_EQ(window()->findChild<QLabel*>("panYear")->text(), "1984");
 }
 
 TEST_F(SelectionTest, SpinArrowsStepAndBackFromAFreshEntryWraps)

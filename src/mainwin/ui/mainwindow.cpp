@@ -186,7 +186,9 @@ void MainWindow::buildControls()
     placeTwips(m_panPhoto, 720, 360, 390, 300);
     m_panYear = panel(QStringLiteral("panYear"), catalogue::kNoEntry);
     placeTwips(m_panYear, 1080, 360, 810, 300);
-    m_panYear->setAccessibleName(QStringLiteral("Entry"));
+    // Screen readers read the panels' changing text as their name; the description tells their role.
+    m_panYear->setAccessibleDescription(QStringLiteral("The model year or collection shown"));
+    m_panPhoto->setAccessibleDescription(QStringLiteral("Number of the photo shown"));
 
     m_details = new QTextBrowser(m_client);
     m_details->setObjectName(QStringLiteral("rtbDetails"));
