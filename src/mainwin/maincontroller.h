@@ -8,7 +8,10 @@
 #include "mainwin/mainwindowlistener.h"
 
 class ErrorReporter;
-class IMainView;
+class IContentButtons;
+class IEntryDisplay;
+class IPhotoView;
+class IWindowState;
 class IMediaDevice;
 class IMessages;
 class IProcesses;
@@ -29,7 +32,10 @@ public:
         PhotoStepState& step;
         PhotoIndex& index;
         PhotoStepper& stepper;
-        IMainView& view;
+        IPhotoView& photo;
+        IEntryDisplay& entry;
+        IContentButtons& buttons;
+        IWindowState& window;
         ErrorReporter& reporter;
         IMessages& messages;
         IProcesses& processes;

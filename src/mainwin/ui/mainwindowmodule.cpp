@@ -34,9 +34,9 @@ MainWindowModule::MainWindowModule(Session& session, const Ports& ports, BusyCur
     m_window->setBusyHook([&busy](bool on) { busy.set(on); });
     m_stepper = std::make_unique<PhotoStepper>(
         PhotoStepper::Context{s.index, s.step, s.selection, *m_window, s.reporter, s.roots, s.files});
-    m_controller = std::make_unique<MainController>(
-        MainController::Context{s.selection, s.step, s.index, *m_stepper, *m_window, s.reporter,
-                                ports.messages, ports.processes, ports.mainMedia, s.roots, s.files});
+    m_controller = std::make_unique<MainController>(MainController::Context{
+        s.selection, s.step, s.index, *m_stepper, *m_window, *m_window, *m_window, *m_window, s.reporter,
+        ports.messages, ports.processes, ports.mainMedia, s.roots, s.files});
     m_window->setListener(m_controller.get());
     buildEntryPanels();
     registerCommands();
