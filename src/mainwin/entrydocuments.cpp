@@ -150,10 +150,8 @@ void EntryDocuments::statisticsClicked()
         m.view.setDetailsVisible(false);
         return;
     }
-    const QRect ad = m.view.adButtonGeometry();
     m.view.raiseDetails();
-    m.view.setDetailsGeometry(QRect(ad.x() + ad.width() - kDetailsWidth - 10, m.view.photoGeometry().y() + 8,
-                                    kDetailsWidth, kDetailsHeight));
+    m.view.placeDetailsBesideAdButton(QSize(kDetailsWidth, kDetailsHeight));
     m.documents.documentCaption = kDocumentTitlePrefix + label + captionWord(DocKind::Statistics);
 
     if (mediarules::statisticsArePhotoText(label)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QStringList>
 
 #include "catalog/catalogue.h"
@@ -49,6 +50,8 @@ public:
     virtual void setFileNameVisible(bool visible) = 0;
     // Brings rtbDetails in front of the photo and the pictures laid over it.
     virtual void raiseDetails() = 0;
+    // Sizes rtbDetails and places it beside cmdAd, at the photo's top.
+    virtual void placeDetailsBesideAdButton(QSize size) = 0;
 };
 
 // All the roles together: what the entry panels are given.

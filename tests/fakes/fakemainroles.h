@@ -61,6 +61,7 @@ public:
     void setFileNamesMenuCaption(const QString& c) override { fileNamesMenuCaption = c; }
     void setFileNameVisible(bool v) override { fileNameVisible = v; }
     void raiseDetails() override {}
+    void placeDetailsBesideAdButton(QSize) override {}
 
     bool enabled = true;
     bool busy = false;

@@ -18,6 +18,7 @@
 #include "catalog/catalogue.h"
 #include "catalog/mediafiles.h"
 #include "catalog/mediarules.h"
+#include "mainwin/captionbox.h"
 #include "mainwin/captions.h"
 #include "mainwin/mainwindowlistener.h"
 #include "mainwin/ui/mainmenu.h"
@@ -392,18 +393,21 @@ void MainWindow::setDetailsVisible(bool visible)
 {
     m_details->setVisible(visible);
 }
-QRect MainWindow::detailsGeometry() const
+void MainWindow::placeCaptionBox(bool topTen, const QString& photoNumber)
 {
-    return m_details->geometry();
+    if (!topTen) {
+        placeDetailsBesideAdButton(m_details->size());
+        return;
+    }
+    if (const std::optional<QRect> box = captionbox::topTenBox(photoNumber))
+        m_details->setGeometry(*box);
 }
-void MainWindow::setDetailsGeometry(const QRect& geometry)
+
+void MainWindow::placeDetailsBesideAdButton(QSize size)
 {
-    m_details->setGeometry(geometry);
+    m_details->setGeometry(captionbox::besideAdButton(size, m_content[Ad]->geometry(), m_image4->geometry()));
 }
-QRect MainWindow::adButtonGeometry() const
-{
-    return m_content[Ad]->geometry();
-}
+
 QRect MainWindow::photoGeometry() const
 {
     return m_image4->geometry();

@@ -62,6 +62,8 @@ public:
     QRect yearStripRect() const;
     // From the year strip's left edge to cmdExit's right edge, full client height.
     QRect yearStripSpan() const;
+    // Image4's rectangle.
+    QRect photoGeometry() const;
 
     // IMainView
     bool showPhoto(const QString& mediaPath) override;
@@ -73,10 +75,8 @@ public:
     bool detailsVisible() const override;
     bool loadDetails(const QString& mediaPath) override;
     void setDetailsVisible(bool visible) override;
-    QRect detailsGeometry() const override;
-    void setDetailsGeometry(const QRect& geometry) override;
-    QRect adButtonGeometry() const override;
-    QRect photoGeometry() const override;
+    void placeCaptionBox(bool topTen, const QString& photoNumber) override;
+    void placeDetailsBesideAdButton(QSize size) override;
     void setEntryCaption(const QString& text) override;
     void setContentButtonEnabled(catalogue::ContentButton button, bool enabled) override;
     bool contentButtonEnabled(catalogue::ContentButton button) const override;
