@@ -1,5 +1,7 @@
 #include "mainwin/ui/seriespanel.h"
 
+#include <algorithm>
+
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -126,10 +128,10 @@ bool SeriesPanel::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        const QVariant index = watched->property(kIndexProperty);
-        if (index.isValid() && watched->objectName().startsWith(QLatin1String("Label12_"))) {
+        const auto title = std::find(m_titles.begin() + 1, m_titles.end(), watched);
+        if (title != m_titles.end()) {
             // A title presses its button.
-            if (QPushButton* b = button(index.toInt()))
+            if (QPushButton* b = button(int(title - m_titles.begin())))
                 b->click();
             return true;
         }
