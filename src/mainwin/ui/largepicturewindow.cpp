@@ -216,6 +216,22 @@ void LargePictureWindow::moveEvent(QMoveEvent* event)
     refitWhenFrameChanged();
 }
 
+bool LargePictureWindow::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    // The window manager's frame is known only once the framed window is mapped and activated.
+    switch (event->type()) {
+    case QEvent::WindowActivate:
+    case QEvent::ActivationChange:
+    case QEvent::Paint:
+        refitWhenFrameChanged();
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
 void LargePictureWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
