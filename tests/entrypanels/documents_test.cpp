@@ -243,3 +243,22 @@ TEST_F(EntryPanels, TheLookupKeepsTheNameAsFoundWhateverItsCase)
     EXPECT_EQ(documentText(), "Shouted");
     EXPECT_EQ(session().documents.foundFile, session().roots.mediaRoot + "\\RichText\\A0DESC.RTF");
 }
+
+// A refresh of the entry's pictures (the slide show asks for one when it hands back) closes the document
+// viewer and the slide show without a question.
+TEST_F(EntryPanels, RefreshClosesTheDocumentViewerAndTheSlideShowWithoutAQuestion)
+{
+    addDocument("richtext/53desc.rtf", "Fifty-three");
+    int slideShowClosed = 0;
+    session().hooks.closeSlideShow = [&] { ++slideShowClosed; };
+    choose("1953");
+    slideShowClosed = 0;
+    click(Desc);
+    ASSERT_NE(documentWindow(), nullptr);
+    ASSERT_TRUE(session().hooks.refreshEntryPictures);
+    session().hooks.refreshEntryPictures();
+    EXPECT_EQ(documentWindow(), nullptr);
+    EXPECT_EQ(slideShowClosed, 1);
+    EXPECT_TRUE(messages.shown.empty()) << messageTexts().join("|").toStdString();
+    EXPECT_TRUE(window()->isEnabled());
+}
