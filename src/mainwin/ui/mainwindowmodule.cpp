@@ -62,7 +62,10 @@ MainWindowModule::~MainWindowModule()
     h.showEntryPhoto = {};
     h.closeDocumentViewer = {};
     m_session.reporter.setHooks({});
+    // The windows outlive the controllers below them: their events must not reach a controller that is gone.
     m_window->setListener(nullptr);
+    m_pictureBoxes->setController(nullptr);
+    m_seriesPanel->setController(nullptr);
 }
 
 void MainWindowModule::buildEntryPanels()
