@@ -93,8 +93,7 @@ TEST_F(EntryPanels, StatisticsOfAPhotoCollectionToggleThePhotoTextBox)
     EXPECT_FALSE(details()->isHidden());
     EXPECT_EQ(details()->toPlainText().trimmed(), "About this prototype");
     const QRect ad = window()->contentButton(Ad)->geometry();
-    EXPECT_EQ(details()->geometry(),
-              QRect(ad.x() + ad.width() - 329 - 10, photoLabel()->y() + 8, 329, 106));
+    EXPECT_EQ(details()->geometry(), QRect(ad.x() + ad.width() - 329 - 10, photoLabel()->y() + 8, 329, 106));
     EXPECT_EQ(documentCaption(), kPrefix + "Prototypes  Statistics");
     EXPECT_EQ(documentWindow(), nullptr);
 
