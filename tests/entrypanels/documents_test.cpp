@@ -39,11 +39,10 @@ TEST_F(EntryPanels, BeforeAnyEntryOnlyDescriptionActsAndOpensTheIntroduction)
 {
     addDocument("richtext/intro.rtf", "Welcome");
     // The buttons may be disabled before an entry; the handlers themselves must do nothing either.
-    module().entryDocuments().optionsClicked();
-    module().entryDocuments().statisticsClicked();
-    module().entryDocuments().colorsClicked();
-    module().entryDocuments().nostalgiaClicked();
-    module().entryDocuments().fileNamesMenu();
+    // The buttons are disabled; their handlers must refuse by themselves too.
+    for (ContentButton b : {Options, Stats, Colors, Nostalgia})
+        controller().contentButtonClicked(b);
+    session().commands.run(Command::FileNames);
     EXPECT_EQ(documentWindow(), nullptr);
     EXPECT_TRUE(messages.shown.empty()) << messageTexts().join("|").toStdString();
     EXPECT_TRUE(fileNameBox()->isHidden());
@@ -62,7 +61,7 @@ TEST_F(EntryPanels, CollectionsShareTheirDescriptionsUnderTheirOwnCaptions)
     // The handler's rule, whether or not the entry offers the button.
     for (const char* entry : {"Prototypes ", "Race Cars "}) {
         choose(entry);
-        module().entryDocuments().descriptionClicked();
+        controller().contentButtonClicked(Desc);
         ASSERT_NE(documentWindow(), nullptr) << entry << messageTexts().join("|").toStdString();
         EXPECT_EQ(documentText(), "Mako and friends");
         EXPECT_EQ(documentWindow()->windowTitle(), kPrefix + entry);

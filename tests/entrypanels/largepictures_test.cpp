@@ -192,7 +192,9 @@ TEST_F(LargePictures, RaceCarsAndPrototypesShareOnePictureUnderTheirOwnCaptions)
     addPicture("ads/dpadmako.jpg", {640, 880});
     for (const char* entry : {"Prototypes ", "Race Cars "}) {
         choose(entry);
-        ASSERT_TRUE(module().advertisements().adClicked()) << entry;
+        controller().contentButtonClicked(catalogue::Ad);
+        ASSERT_NE(largeViewer(), nullptr) << entry;
+        EXPECT_TRUE(largeViewer()->isVisible()) << entry;
         EXPECT_EQ(largeViewer()->windowTitle(), kAdPrefix + entry + " Advertisement");
         EXPECT_EQ(picChild()->size(), QSize(640, 880));
     }

@@ -134,7 +134,7 @@ TEST_F(EntryPictureBoxesTest, AMissingPictureReportsItsCodeAndHidesOrKeepsAsEach
 TEST_F(EntryPictureBoxesTest, NothingHappensBeforeAnEntry)
 {
     for (ContentButton b : {Nose, Side, Rear, Script, ClipArt})
-        module().entryPictures().buttonClicked(b);
+        controller().contentButtonClicked(b);
     for (PicturePanel p : {PicEmblem, PicEmbSide, PicEmbRear, PicScript, PicClipArt})
         EXPECT_TRUE(box(p)->isHidden());
     EXPECT_TRUE(messages.shown.empty()) << messageTexts().join("|").toStdString();

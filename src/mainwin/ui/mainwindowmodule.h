@@ -45,11 +45,9 @@ public:
     MainWindow& window() const { return *m_window; }
     MainController& controller() const { return *m_controller; }
     DocumentViewerHost& documentViewer() const { return *m_documentViewer; }
-    EntryDocuments& entryDocuments() const { return *m_entryDocuments; }
     EntryPictures& entryPictures() const { return *m_entryPictures; }
     EntryPictureBoxes& pictureBoxes() const { return *m_pictureBoxes; }
     LargePictureHost& largePictures() const { return *m_largePictures; }
-    Advertisements& advertisements() const { return *m_advertisements; }
     SeriesPanel& seriesPanel() const { return *m_seriesPanel; }
 
 private:
