@@ -5,7 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "mainwin/ui/frmscroll.h"
+#include "mainwin/ui/largepicturewindow.h"
 
 namespace {
 
@@ -19,8 +19,9 @@ void BM_ScrollLargePicture(benchmark::State& state)
     const QString path = dir.path() + "/big.jpg";
     picture.save(path, "JPG", 90);
 
-    FrmScroll viewer([] { return QStringLiteral("1963"); }, QSize(1024, 768), 0);
-    viewer.showLargePicture(path, QStringLiteral("The Zephane Folarium    1963 Advertisement"), QSize(1024, 768));
+    LargePictureWindow viewer([] { return QStringLiteral("1963"); }, QRect(0, 0, 1024, 768));
+    viewer.showLargePicture(path, QStringLiteral("The Zephane Folarium    1963 Advertisement"),
+                            QSize(1024, 768));
     auto* h = viewer.findChild<QScrollBar*>(QStringLiteral("HScroll1"));
     auto* v = viewer.findChild<QScrollBar*>(QStringLiteral("VScroll1"));
     QImage frame(viewer.size(), QImage::Format_RGB32);
@@ -29,10 +30,11 @@ void BM_ScrollLargePicture(benchmark::State& state)
         step = (step + 37) % 2000;
         h->setValue(step);
         v->setValue(step / 2);
-        viewer.render(&frame);  // paints the whole window, as a screen update would
+        viewer.render(&frame); // paints the whole window, as a screen update would
     }
-    state.counters["frames_per_second"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["frames_per_second"] =
+        benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_ScrollLargePicture)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace

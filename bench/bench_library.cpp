@@ -38,8 +38,8 @@
 #include "session/session.h"
 #include "viewers/ui/librarymodule.h"
 #include "viewers/ui/soundpanel.h"
-#include "viewers/ui/txtform.h"
-#include "viewers/ui/txtformhost.h"
+#include "viewers/ui/documentwindow.h"
+#include "viewers/ui/documentviewerhost.h"
 #include "platform/qt/qtclock.h"
 
 namespace {
@@ -102,7 +102,7 @@ struct Library {
     Ports ports{processes, messages, drives, screen, splash, mainMedia, movieMedia, clipboard, printer, desktop, clock};
     Session session{ports, DemoTree::get().dir.path() + QStringLiteral("/program")};
     FakeMainFrame frame;
-    TxtFormHost viewer{session.documents, printer, &frame.widget};
+    DocumentViewerHost viewer{session.documents, printer, &frame.widget};
     std::unique_ptr<LibraryModule> module;
 
     Library()

@@ -21,7 +21,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include "app/program.h"
 #include "fakes/fakeclipboard.h"
+#include "fakes/fakeclock.h"
+#include "fakes/fakedesktop.h"
 #include "fakes/fakedrives.h"
 #include "fakes/fakemediadevice.h"
 #include "fakes/fakemessages.h"
@@ -33,8 +36,9 @@
 #include "catalog/mediaroots.h"
 #include "catalog/photoindex.h"
 #include "mainwin/maincontroller.h"
-#include "mainwin/ui/form1.h"
-#include "mainwin/ui/mainapplication.h"
+#include "mainwin/ui/mainwindow.h"
+#include "mainwin/ui/mainwindowmodule.h"
+#include "mainwin/ui/splashwindow.h"
 
 namespace {
 
@@ -74,32 +78,33 @@ struct PhotoTree {
 };
 
 // The program with its main window on the photo tree, 1953 chosen.
-struct Program {
+struct BenchProgram {
     FakeProcesses processes;
     FakeMessages messages;
     FakeDrives drives;
     FakeScreen screen{800, 600};
-    FakeMediaDevice splash, media;
+    FakeMediaDevice splash, media, movie;
     FakeClipboard clipboard;
     FakePrinter printer;
-    std::unique_ptr<MainApplication> app;
+    FakeDesktop desktop;
+    FakeClock clock;
+    Ports ports{processes, messages, drives, screen, splash, media, movie, clipboard, printer, desktop, clock};
+    std::unique_ptr<Program> app;
     QToolButton* forward = nullptr;
 
-    Program()
+    BenchProgram()
     {
-        app = std::make_unique<MainApplication>(
-            MainApplication::Ports{processes, messages, drives, screen, splash, media, clipboard, printer},
-            PhotoTree::get().dir.path());
+        app = std::make_unique<Program>(ports, PhotoTree::get().dir.path());
         app->start(QStringLiteral("HWI"));
-        app->splashTimerFired();
-        app->mainWindow()->yearButton(1)->click();
-        forward = app->mainWindow()->findChild<QToolButton*>(QStringLiteral("SpinUp"));
+        QMetaObject::invokeMethod(&app->splash()->timer(), "timeout", Qt::DirectConnection);
+        window().yearButton(1)->click();
+        forward = window().findChild<QToolButton*>(QStringLiteral("SpinUp"));
     }
-    Form1& window() { return *app->mainWindow(); }
+    MainWindow& window() { return app->mainWindowModule()->window(); }
     void stepAndPaint()
     {
         forward->click();
-        window().photoLabel()->repaint();
+        window().findChild<QLabel*>(QStringLiteral("Image4"))->repaint();
     }
 };
 
@@ -145,7 +150,7 @@ BENCHMARK(BM_RawDecode)->Unit(benchmark::kMillisecond);
 
 void BM_StepCacheMiss(benchmark::State& state)
 {
-    Program program;
+    BenchProgram program;
     std::vector<double> ms;
     for (auto _ : state) {
         state.PauseTiming();
@@ -163,7 +168,7 @@ BENCHMARK(BM_StepCacheMiss)->Unit(benchmark::kMillisecond);
 
 void BM_StepPreloaded(benchmark::State& state)
 {
-    Program program;
+    BenchProgram program;
     std::vector<double> ms;
     for (auto _ : state) {
         state.PauseTiming();
@@ -202,7 +207,7 @@ void BM_LoadPhotoIndexFromFolder(benchmark::State& state)
     ErrorState errors;
     ErrorReporter reporter(errors, messages, processes);
     MediaFiles files(drives);
-    MediaRoots roots{dir.path(), dir.path(), dir.path()};
+    MediaRoots roots{dir.path(), dir.path(), dir.path(), {}};
     for (auto _ : state) {
         PhotoIndex index;
         LoadPhotoIndex(index, roots, files, reporter);

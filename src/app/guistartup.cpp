@@ -2,15 +2,9 @@
 
 #include <QApplication>
 
+#include "app/program.h"
 #include "app/programfolder.h"
-#include "mainwin/ui/mainapplication.h"
-#include "platform/qt/linuxdrives.h"
-#include "platform/qt/linuxprocesses.h"
-#include "platform/qt/qtclipboard.h"
-#include "platform/qt/qtmediadevice.h"
-#include "platform/qt/qtmessages.h"
-#include "platform/qt/qtprinter.h"
-#include "platform/qt/qtscreen.h"
+#include "platform/qt/qtports.h"
 
 int runGui(QApplication& app, const QString& commandLine)
 {
@@ -18,17 +12,8 @@ int runGui(QApplication& app, const QString& commandLine)
     if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
 
-    QtMessages messages;
-    LinuxProcesses processes;
-    LinuxDrives drives;
-    QtScreen screen;
-    QtMediaDevice splashSound;
-    QtMediaDevice mainMedia;
-    QtClipboard clipboard;
-    QtPrinter printer(&messages);
-
-    MainApplication program({processes, messages, drives, screen, splashSound, mainMedia, clipboard, printer},
-                            programFolder());
+    QtPorts real;
+    Program program(real.ports, programFolder());
     if (!program.start(commandLine))
         return 0;
     return app.exec();

@@ -14,14 +14,6 @@ namespace {
 
 const QString kTopTen = QStringLiteral("Top Ten Zephane People ");
 
-struct TopTenPlace {
-    const char* number;
-    int left, top;
-};
-const TopTenPlace kTopTenPlaces[] = {{"1", 332, 98}, {"2", 332, 98}, {"3", 350, 98}, {"9", 350, 98},
-                                     {"4", 10, 85},  {"5", 15, 96},  {"6", 390, 88}, {"7", 15, 94},
-                                     {"8", 350, 88}, {"10", 15, 88}};
-
 } // namespace
 
 void PhotoStepper::normaliseCode()
@@ -207,20 +199,10 @@ void PhotoStepper::LoadPhotoText(int offset)
         m.reporter.report(QStringLiteral("ER002"));
         return;
     }
-    QRect box = m.view.detailsGeometry();
-    if (m.selection.entryText != kTopTen) {
-        const QRect ad = m.view.adButtonGeometry();
-        box.moveTo(ad.x() + ad.width() - box.width() - 10, m.view.photoGeometry().y() + 8);
-        m.view.setDetailsGeometry(box);
+    const bool topTen = m.selection.entryText == kTopTen;
+    m.view.placeCaptionBox(topTen, m.view.photoNumber());
+    if (!topTen)
         return;
-    }
-    const QString number = m.view.photoNumber();
-    for (const TopTenPlace& p : kTopTenPlaces) {
-        if (number == QLatin1String(p.number)) {
-            m.view.setDetailsGeometry(QRect(p.left, p.top, 226, 284));
-            break;
-        }
-    }
     m.view.loadDetails(text);
     m.view.setDetailsVisible(true);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QRect>
 #include <QString>
 
 // What photo stepping needs from the main window: the photo, its number and name, the caption text box and
@@ -25,8 +24,7 @@ public:
     virtual bool detailsVisible() const = 0;
     virtual bool loadDetails(const QString& mediaPath) = 0;
     virtual void setDetailsVisible(bool visible) = 0;
-    virtual QRect detailsGeometry() const = 0;
-    virtual void setDetailsGeometry(const QRect& geometry) = 0;
-    virtual QRect adButtonGeometry() const = 0;
-    virtual QRect photoGeometry() const = 0;
+    // Places rtbDetails for a collection photo's caption text: beside cmdAd, or, for the Top Ten, at the
+    // portrait with that photo number. The window owns the geometry.
+    virtual void placeCaptionBox(bool topTen, const QString& photoNumber) = 0;
 };

@@ -1,5 +1,6 @@
 #include "mainwin/advertisements.h"
 
+#include "catalog/errorcodes.h"
 #include "catalog/errorreporter.h"
 #include "catalog/mediaroots.h"
 #include "catalog/mediarules.h"
@@ -37,18 +38,8 @@ bool Advertisements::adClicked()
         m.view.setBusy(false);
         return false;
     }
-    m.viewer.prepare();
-    m.viewer.setCaption(caption(label));
     const std::optional<mediarules::MediaPath> file = mediarules::advertisement(label);
     m.documents.foundFile = file ? file->in(m.roots.mediaRoot) : QString();
-    if (!file || !m.viewer.loadPicture(m.documents.foundFile)) {
-        // The viewer was never shown: it goes, so that no hidden full-screen window stays behind.
-        m.viewer.unload();
-        m.view.setBusy(false);
-        m.reporter.report(QStringLiteral("ER044"));
-        return false;
-    }
-    m.viewer.finishShowing();
-    m.view.setBusy(false);
-    return true;
+    return showLargePictureOrReport(m.viewer, m.view, caption(label), m.documents.foundFile, m.reporter,
+                                    errc::kAdvertisement);
 }

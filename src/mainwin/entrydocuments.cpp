@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "catalog/catalogue.h"
+#include "catalog/errorcodes.h"
 #include "catalog/errorreporter.h"
 #include "catalog/mediafiles.h"
 #include "catalog/mediaroots.h"
@@ -134,7 +135,7 @@ void EntryDocuments::openEntryDocument(DocKind kind, const QString& errorCode,
 
 void EntryDocuments::descriptionClicked()
 {
-    openEntryDocument(DocKind::Description, QStringLiteral("ER002"), DocumentRequest::CloseWidth::Computed);
+    openEntryDocument(DocKind::Description, errc::kDescription, DocumentRequest::CloseWidth::Computed);
 }
 
 void EntryDocuments::statisticsClicked()
@@ -142,17 +143,15 @@ void EntryDocuments::statisticsClicked()
     const QString& label = m.selection.entryText;
     if (label == catalogue::kNoEntry)
         return;
-    const QString code = QStringLiteral("ER027");
+    const QString code = errc::kStatistics;
     m.reporter.state().code = code;
     focusNextYearButton();
     if (m.view.detailsVisible()) {
         m.view.setDetailsVisible(false);
         return;
     }
-    const QRect ad = m.view.adButtonGeometry();
     m.view.raiseDetails();
-    m.view.setDetailsGeometry(QRect(ad.x() + ad.width() - kDetailsWidth - 10, m.view.photoGeometry().y() + 8,
-                                    kDetailsWidth, kDetailsHeight));
+    m.view.placeDetailsBesideAdButton(QSize(kDetailsWidth, kDetailsHeight));
     m.documents.documentCaption = kDocumentTitlePrefix + label + captionWord(DocKind::Statistics);
 
     if (mediarules::statisticsArePhotoText(label)) {
@@ -170,13 +169,13 @@ void EntryDocuments::statisticsClicked()
 void EntryDocuments::optionsClicked()
 {
     if (m.selection.entryText != catalogue::kNoEntry)
-        openEntryDocument(DocKind::Options, QStringLiteral("ER026"), DocumentRequest::CloseWidth::Fixed);
+        openEntryDocument(DocKind::Options, errc::kOptions, DocumentRequest::CloseWidth::Fixed);
 }
 
 void EntryDocuments::colorsClicked()
 {
     if (m.selection.entryText != catalogue::kNoEntry)
-        openEntryDocument(DocKind::Colors, QStringLiteral("ER029"), DocumentRequest::CloseWidth::Fixed);
+        openEntryDocument(DocKind::Colors, errc::kColors, DocumentRequest::CloseWidth::Fixed);
 }
 
 void EntryDocuments::nostalgiaClicked()

@@ -1,5 +1,6 @@
 #include "mainwin/entrypictures.h"
 
+#include "catalog/errorcodes.h"
 #include "catalog/errorreporter.h"
 #include "catalog/mediaroots.h"
 #include "catalog/mediarules.h"
@@ -57,31 +58,31 @@ void EntryPictures::loadEmblem(PicturePanel box, const QString& code, const QStr
 
 void EntryPictures::LoadNoseEmblem()
 {
-    loadEmblem(PicEmblem, QStringLiteral("ER022"),
+    loadEmblem(PicEmblem, errc::kNoseEmblem,
                mediarules::noseEmblem(m.selection.entryText).in(m.roots.mediaRoot), OnFailure::Hide);
 }
 
 void EntryPictures::LoadSideEmblem()
 {
-    loadEmblem(PicEmbSide, QStringLiteral("ER042"),
+    loadEmblem(PicEmbSide, errc::kSideEmblem,
                mediarules::sideEmblem(m.selection.entryText).in(m.roots.mediaRoot), OnFailure::Keep);
 }
 
 void EntryPictures::LoadRearEmblem()
 {
-    loadEmblem(PicEmbRear, QStringLiteral("ER041"),
+    loadEmblem(PicEmbRear, errc::kRearEmblem,
                mediarules::rearEmblem(m.selection.entryText).in(m.roots.mediaRoot), OnFailure::Keep);
 }
 
 void EntryPictures::LoadScriptPicture()
 {
-    loadEmblem(PicScript, QStringLiteral("ER021"),
-               mediarules::scriptBadge(m.selection.entryText).in(m.roots.mediaRoot), OnFailure::Hide);
+    loadEmblem(PicScript, errc::kScript, mediarules::scriptBadge(m.selection.entryText).in(m.roots.mediaRoot),
+               OnFailure::Hide);
 }
 
 void EntryPictures::LoadClipArt()
 {
-    const QString code = QStringLiteral("ER024");
+    const QString code = errc::kClipArtPanel;
     m.reporter.state().code = code;
     const QString path =
         mediarules::clipArtForLoader(m.selection.entryText, m.selection.entryCode).in(m.roots.mediaRoot);
@@ -130,7 +131,7 @@ void EntryPictures::clipArtButton()
     if (!m.selection.hasEntry())
         return;
     focusNextYearButton();
-    const QString code = QStringLiteral("ER035");
+    const QString code = errc::kClipArtButton;
     m.reporter.state().code = code;
     if (!m.pictures.loadPicture(PicClipArt,
                                 mediarules::clipArtForButton(m.selection.entryText).in(m.roots.mediaRoot))) {

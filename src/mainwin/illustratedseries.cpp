@@ -1,5 +1,6 @@
 #include "mainwin/illustratedseries.h"
 
+#include "catalog/errorcodes.h"
 #include "catalog/errorreporter.h"
 #include "catalog/mediafiles.h"
 #include "catalog/mediaroots.h"
@@ -33,22 +34,14 @@ bool IllustratedSeries::showIllustration(int index)
         return false;
     m.view.setBusy(true);
     // An open viewer is reused: the new picture replaces the old one in the same window.
-    m.pictures.prepare();
-    m.pictures.setCaption(largepicture::kSeriesCaption);
-    if (!m.pictures.loadPicture(mediarules::seriesPicture(index).in(m.roots.mediaRoot))) {
-        m.pictures.unload();
-        m.view.setBusy(false);
-        m.reporter.report(QStringLiteral("ER044"));
-        return false;
-    }
-    m.pictures.finishShowing();
-    m.view.setBusy(false);
-    return true;
+    return showLargePictureOrReport(m.pictures, m.view, largepicture::kSeriesCaption,
+                                    mediarules::seriesPicture(index).in(m.roots.mediaRoot), m.reporter,
+                                    errc::kAdvertisement);
 }
 
 void IllustratedSeries::readAbout()
 {
-    const QString code = QStringLiteral("ER029");
+    const QString code = errc::kColors;
     m.reporter.state().code = code;
     const mediarules::MediaPath text = mediarules::seriesText();
     const bool found = EntryDocuments::findFile(m.documents, m.files, m.roots, text);

@@ -26,7 +26,7 @@ void fillBar(ScrollBar& bar, int pictureLength, int viewportLength)
     }
     bar.enabled = true;
     if (viewportLength <= 0)
-        return;  // the ratio below would divide by zero: the step is skipped
+        return; // the ratio below would divide by zero: the step is skipped
     const int ratio = pictureLength / viewportLength;
     if (ratio == 0)
         return;
@@ -35,7 +35,13 @@ void fillBar(ScrollBar& bar, int pictureLength, int viewportLength)
         bar.largeChange = page;
 }
 
-}  // namespace
+} // namespace
+
+QRect fittedClientGeometry(QRect available, QMargins frame)
+{
+    const QRect inner = available.marginsRemoved(frame);
+    return QRect(inner.topLeft(), QSize(std::max(1, inner.width()), std::max(1, inner.height())));
+}
 
 Layout layout(QSize client, QSize picture, QSize barThickness, const Layout& previous)
 {
@@ -61,11 +67,13 @@ std::optional<QRect> zoomOut(const QString& caption, const QString& entryLabel, 
 {
     if (caption == kSeriesCaption)
         return std::nullopt;
-    if (entryLabel == QLatin1String("Stroudley Cars ") || entryLabel == QLatin1String("Kavell Automotive Concepts "))
+    if (entryLabel == QLatin1String("Stroudley Cars ") ||
+        entryLabel == QLatin1String("Kavell Automotive Concepts "))
         return std::nullopt;
-    const int width = mediarules::hasLandscapeAdvertisement(entryLabel) ? screen.width()
-                                                   : static_cast<int>(std::lround(0.77 * image.height()));
+    const int width = mediarules::hasLandscapeAdvertisement(entryLabel)
+                          ? screen.width()
+                          : static_cast<int>(std::lround(0.77 * image.height()));
     return QRect((screen.width() - width) / 2, image.top(), width, screen.height());
 }
 
-}  // namespace largepicture
+} // namespace largepicture

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include <QMargins>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -16,17 +17,22 @@ constexpr int kScrollMax = 32767;
 
 struct ScrollBar {
     QRect geometry;
-    int maximum = 0;       // kept from before when the new value did not fit
+    int maximum = 0; // kept from before when the new value did not fit
     bool enabled = false;
-    int largeChange = 1;   // kept from before when the new value did not fit or was 0
+    int largeChange = 1; // kept from before when the new value did not fit or was 0
 };
 
 struct Layout {
-    QRect viewport;        // picParent
-    ScrollBar horizontal;  // HScroll1, below the viewport
-    ScrollBar vertical;    // VScroll1, right of the viewport
-    QRect corner;          // SSCommand1, between the two bars
+    QRect viewport;       // picParent
+    ScrollBar horizontal; // HScroll1, below the viewport
+    ScrollBar vertical;   // VScroll1, right of the viewport
+    QRect corner;         // SSCommand1, between the two bars
 };
+
+// The window's client rectangle such that the whole window, the window manager's frame included, lies in
+// the screen's available area. frame: the frame's width on each side (none before the window is shown or
+// without a window manager).
+QRect fittedClientGeometry(QRect available, QMargins frame);
 
 // client: the window's client size; picture: picChild's size; barThickness: the width of the vertical bar
 // and height of the horizontal bar; previous: the bars' current settings (kept where a step is skipped).
@@ -40,4 +46,4 @@ inline const QString kSeriesCaption =
 // image: Image1's geometry before the zoom; screen: the screen size in pixels.
 std::optional<QRect> zoomOut(const QString& caption, const QString& entryLabel, QSize screen, QRect image);
 
-}  // namespace largepicture
+} // namespace largepicture

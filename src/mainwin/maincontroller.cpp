@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "catalog/errorcodes.h"
 #include "catalog/errorreporter.h"
 #include "catalog/mediafiles.h"
 #include "catalog/mediaroots.h"
@@ -31,47 +32,55 @@ MainController::MainController(Context context) : m(context)
         for (const QString& p : {next, previous})
             if (!p.isEmpty() && !around.contains(p))
                 around << p;
-        m.view.preloadPhotos(around);
+        m.entry.preloadPhotos(around);
     });
 }
 
 void MainController::setButtons(std::initializer_list<ContentButton> buttons, bool enabled)
 {
     for (ContentButton b : buttons)
-        m.view.setContentButtonEnabled(b, enabled);
+        m.buttons.setContentButtonEnabled(b, enabled);
 }
 
 void MainController::resetAfterSelection()
 {
     m.step.photoPosition = 0;
-    m.view.setPhotoNumber(QStringLiteral("1"));
+    m.photo.setPhotoNumber(QStringLiteral("1"));
     m.step.lastStepForward = false;
     m.step.lastStepBackward = false;
 }
 
+void MainController::selectEntry(const QString& text)
+{
+    m.selection.entryText = text;
+    m.entry.setEntryCaption(text);
+    ShowEntry();
+    resetAfterSelection();
+}
+
 void MainController::ShowEntry()
 {
-    m.view.setContentButtonCaption(Desc, QStringLiteral("Description"));
-    m.view.setFileNamesMenuEnabled(true);
-    m.view.setDetailsVisible(false);
+    m.buttons.setContentButtonCaption(Desc, QStringLiteral("Description"));
+    m.window.setFileNamesMenuEnabled(true);
+    m.photo.setDetailsVisible(false);
     m.step.firstPhotoShown = true;
     m.selection.entryCode = provisionalCode(m.selection.entryText);
     RefreshEntryPictures();
-    m.view.setContentButtonCaption(Stats, QStringLiteral("Statistics"));
+    m.buttons.setContentButtonCaption(Stats, QStringLiteral("Statistics"));
     m.selection.entryCode = entryCode(m.selection.entryText);
-    m.view.setContentButtonCaption(Stats, statsCaption(m.selection.entryText));
+    m.buttons.setContentButtonCaption(Stats, statsCaption(m.selection.entryText));
     m.stepper.ShowFirstPhoto();
 }
 
 void MainController::RefreshEntryPictures()
 {
     m.selection.refreshPending = false;
-    m.view.setMainWindowEnabled(true);
-    m.view.setContentButtonEnabled(Desc, true);
+    m.window.setMainWindowEnabled(true);
+    m.buttons.setContentButtonEnabled(Desc, true);
     if (m.selection.hasEntry()) {
         SetEntryButtons();
         if (m.selection.entryText == kZr1) {
-            m.view.setContentButtonEnabled(Nostalgia, false);
+            m.buttons.setContentButtonEnabled(Nostalgia, false);
             m.selection.entryCode = QStringLiteral("AZ");
         } else {
             m.selection.entryCode = provisionalCode(m.selection.entryText);
@@ -79,14 +88,14 @@ void MainController::RefreshEntryPictures()
         static const PicturePanel order[] = {PicClipArt, PicScript, PicEmblem, PicEmbRear, PicEmbSide};
         if (!keepsPicturePanels(m.selection.entryText)) {
             for (PicturePanel p : order)
-                m.view.setPicturePanelVisible(p, false);
+                m.entry.setPicturePanelVisible(p, false);
         } else {
             for (PicturePanel p : order)
-                if (m.view.picturePanelVisible(p) && m_hooks.reloadPicturePanel)
+                if (m.entry.picturePanelVisible(p) && m_hooks.reloadPicturePanel)
                     m_hooks.reloadPicturePanel(p);
         }
         for (int i = 1; i <= kYearButtonCount; ++i)
-            m.view.setYearButtonEnabled(i, true);
+            m.entry.setYearButtonEnabled(i, true);
     }
     if (m_hooks.closeSecondaryWindows)
         m_hooks.closeSecondaryWindows();
@@ -94,54 +103,50 @@ void MainController::RefreshEntryPictures()
 
 void MainController::SetEntryButtons()
 {
-    m.view.showEntryControls();
+    m.entry.showEntryControls();
     for (int b = 0; b < kContentButtonCount; ++b)
         if (b != Desc)
-            m.view.setContentButtonEnabled(ContentButton(b), true);
+            m.buttons.setContentButtonEnabled(ContentButton(b), true);
     const Availability a = baseAvailability(m.selection.entryText);
     for (int b = 0; b < kContentButtonCount; ++b)
         if (!a.enabled[b])
-            m.view.setContentButtonEnabled(ContentButton(b), false);
+            m.buttons.setContentButtonEnabled(ContentButton(b), false);
     for (PicturePanel p : {PicClipArt, PicEmblem, PicEmbRear, PicEmbSide, PicScript})
         if (a.hiddenPictures & p)
-            m.view.setPicturePanelVisible(p, false);
+            m.entry.setPicturePanelVisible(p, false);
 }
 
 void MainController::ShowCollectionEntry()
 {
-    m.view.setBusy(true);
-    ShowEntry();
-    resetAfterSelection();
-    m.view.setBusy(false);
+    m.window.setBusy(true);
+    selectEntry(m.selection.entryText);
+    m.window.setBusy(false);
     const QString& t = m.selection.entryText;
     if (t == QLatin1String("Franklin Mint Collector Knives ") || t == QLatin1String("Zephane Coin ") ||
         t == QLatin1String("Franklin Mint Collector Plates ") ||
         t == QLatin1String("Car Stuff Zephane Calendars "))
-        m.view.setContentButtonEnabled(Stats, false);
-    m.view.setContentButtonCaption(Stats, QStringLiteral("Details"));
+        m.buttons.setContentButtonEnabled(Stats, false);
+    m.buttons.setContentButtonCaption(Stats, QStringLiteral("Details"));
     setButtons({Nostalgia, Options, Colors, ClipArt, Script, Nose, Rear, Side}, false);
     if (t == QLatin1String("Zephane Pinball Machine ")) {
-        m.view.setContentButtonEnabled(Stats, false);
-        m.view.setContentButtonEnabled(Ad, true);
+        m.buttons.setContentButtonEnabled(Stats, false);
+        m.buttons.setContentButtonEnabled(Ad, true);
     } else {
-        m.view.setContentButtonEnabled(Ad, false);
+        m.buttons.setContentButtonEnabled(Ad, false);
     }
-    m.view.setDetailsVisible(false);
+    m.photo.setDetailsVisible(false);
     m.selection.currentYearIndex = 0;
-    m.view.focusYearButton(1, true);
+    m.photo.focusYearButton(1, true);
 }
 
 void MainController::selectYear(int index)
 {
     m.selection.entryChosen = true;
-    m.view.setBusy(true);
-    m.view.setDetailsVisible(false);
-    m.selection.entryText = yearForIndex(index);
-    m.view.setEntryCaption(m.selection.entryText);
-    ShowEntry();
-    m.view.focusYearButton(nextYearButton(index), false);
-    resetAfterSelection();
-    m.view.setBusy(false);
+    m.window.setBusy(true);
+    m.photo.setDetailsVisible(false);
+    selectEntry(yearForIndex(index));
+    m.photo.focusYearButton(nextYearButton(index), false);
+    m.window.setBusy(false);
     m.selection.currentYearIndex = index;
 }
 
@@ -151,23 +156,40 @@ void MainController::yearButtonClicked(int index)
         selectYear(index);
 }
 
-bool MainController::yearButtonKey(int index, int keyCode)
+bool MainController::yearButtonKey(int index, YearKey key)
 {
-    switch (keyCode) {
-    case kKeySpace:
+    switch (key) {
+    case YearKey::Space:
         if (m.selection.entryChosen)
             return false;
         yearButtonClicked(index);
         return true;
-    case kKeyComma:
+    case YearKey::Comma:
         StepPhotoBack();
         return true;
-    case kKeyPeriod:
+    case YearKey::Period:
         StepPhotoForward();
         return true;
-    default:
-        return false;
     }
+    return false;
+}
+
+void MainController::contentButtonClicked(ContentButton button)
+{
+    if (m_hooks.contentButtonClicked)
+        m_hooks.contentButtonClicked(button);
+}
+
+void MainController::detailsClicked()
+{
+    if (m_hooks.detailsClicked)
+        m_hooks.detailsClicked();
+}
+
+void MainController::fileNameClicked()
+{
+    if (m_hooks.fileNameClicked)
+        m_hooks.fileNameClicked();
 }
 
 void MainController::StepPhotoForward()
@@ -184,16 +206,13 @@ void MainController::backgroundClicked()
     if (!m.selection.firstClickPending)
         return;
     m.selection.firstClickPending = false;
-    m.view.setBusy(true);
+    m.window.setBusy(true);
     m.selection.nextYearIndex = 1;
-    m.view.focusYearButton(2, true);
-    m.selection.entryText = kYear1953;
-    m.view.setEntryCaption(m.selection.entryText);
-    ShowEntry();
-    m.view.setYearButtonEnabled(1, false);
-    m.view.focusYearButton(2, false);
-    resetAfterSelection();
-    m.view.setBusy(false);
+    m.photo.focusYearButton(2, true);
+    selectEntry(kYear1953);
+    m.entry.setYearButtonEnabled(1, false);
+    m.photo.focusYearButton(2, false);
+    m.window.setBusy(false);
     m.selection.currentYearIndex = 1;
 }
 
@@ -209,8 +228,8 @@ void MainController::photoClicked(bool rightButton)
         return;
     }
     m.selection.entryChosen = true;
-    m.view.setBusy(true);
-    m.view.setDetailsVisible(false);
+    m.window.setBusy(true);
+    m.photo.setDetailsVisible(false);
     int next = m.selection.currentYearIndex == kYearButtonCount ? 1 : m.selection.currentYearIndex + 1;
     const QString& entry = m.selection.entryText;
     const Collection* current = findCollection(entry);
@@ -224,23 +243,21 @@ void MainController::photoClicked(bool rightButton)
         inSequence = true;
     }
     if (inSequence) {
-        m.selection.entryText = successor ? successor->text : kYear1953;
         next = successor ? kYearButtonCount : 1;
         m.selection.nextYearIndex = next;
-        m.view.setEntryCaption(m.selection.entryText);
-        if (successor && successor->clickOrder >= 12)
+        if (successor && successor->clickOrder >= 12) {
+            m.selection.entryText = successor->text;
+            m.entry.setEntryCaption(successor->text);
             ShowCollectionEntry();
-        else
-            ShowEntry();
+        } else {
+            selectEntry(successor ? successor->text : kYear1953);
+        }
     } else {
         m.selection.nextYearIndex = next;
-        m.selection.entryText = yearForIndex(next);
-        m.view.setEntryCaption(m.selection.entryText);
-        ShowEntry();
+        selectEntry(yearForIndex(next));
     }
-    m.view.focusYearButton(nextYearButton(next), false);
-    resetAfterSelection();
-    m.view.setBusy(false);
+    m.photo.focusYearButton(nextYearButton(next), false);
+    m.window.setBusy(false);
     m.selection.currentYearIndex = next;
 }
 
@@ -249,21 +266,18 @@ void MainController::specialtyMenu(int index)
     const Collection* c = collectionByMenu(CollectionMenu::Specialty, index);
     if (!c)
         return;
-    m.view.setBusy(true);
-    m.selection.entryText = c->text;
-    m.view.setEntryCaption(c->text);
-    ShowEntry();
-    resetAfterSelection();
-    m.view.setBusy(false);
+    m.window.setBusy(true);
+    selectEntry(c->text);
+    m.window.setBusy(false);
     m.selection.currentYearIndex = 0;
-    m.view.focusYearButton(1, true);
+    m.photo.focusYearButton(1, true);
 }
 
 void MainController::zephStuffMenu(int index)
 {
     if (const Collection* c = collectionByMenu(CollectionMenu::ZephStuff, index)) {
         m.selection.entryText = c->text;
-        m.view.setEntryCaption(c->text);
+        m.entry.setEntryCaption(c->text);
         ShowCollectionEntry();
     }
 }
@@ -272,20 +286,17 @@ void MainController::artMenu(int index)
 {
     if (const Collection* c = collectionByMenu(CollectionMenu::Art, index)) {
         m.selection.entryText = c->text;
-        m.view.setEntryCaption(c->text);
+        m.entry.setEntryCaption(c->text);
         ShowCollectionEntry();
     }
 }
 
 void MainController::menuEntry(const QString& text)
 {
-    m.view.focusYearButton(nextYearButton(m.selection.currentYearIndex), false);
-    m.view.setDetailsVisible(false);
-    m.selection.entryText = text;
-    m.view.setEntryCaption(text);
-    m.view.setBusy(true);
-    ShowEntry();
-    resetAfterSelection();
+    m.photo.focusYearButton(nextYearButton(m.selection.currentYearIndex), false);
+    m.photo.setDetailsVisible(false);
+    m.window.setBusy(true);
+    selectEntry(text);
 }
 
 void MainController::museumMenu(int index)
@@ -293,40 +304,88 @@ void MainController::museumMenu(int index)
     const Collection* c = collectionByMenu(CollectionMenu::Museums, index);
     if (!c)
         return;
-    m.reporter.state().code = QStringLiteral("ER009");
+    m.reporter.state().code = errc::kMuseumMenu;
     menuEntry(c->text);
-    m.view.setContentButtonCaption(Stats, QStringLiteral("Details"));
-    m.view.setBusy(false);
+    m.buttons.setContentButtonCaption(Stats, QStringLiteral("Details"));
+    m.window.setBusy(false);
     m.selection.currentYearIndex = 0;
-    m.view.setContentButtonEnabled(Nostalgia, false);
-    m.view.setContentButtonEnabled(Stats, true);
+    m.buttons.setContentButtonEnabled(Nostalgia, false);
+    m.buttons.setContentButtonEnabled(Stats, true);
     setButtons({Options, Colors, ClipArt, Script, Nose, Rear, Side, Ad}, false);
 }
 
 void MainController::topTenMenu()
 {
-    m.reporter.state().code = QStringLiteral("ER054");
+    m.reporter.state().code = errc::kTopTenMenu;
     menuEntry(QStringLiteral("Top Ten Zephane People "));
-    m.view.setBusy(false);
+    m.window.setBusy(false);
     m.selection.currentYearIndex = 0;
     setButtons({Nostalgia, Stats, Colors, ClipArt, Script, Nose, Rear, Side, Ad}, false);
 }
 
 void MainController::miscellanyMenu()
 {
-    m.reporter.state().code = QStringLiteral("ER058");
+    m.reporter.state().code = errc::kMiscellanyMenu;
     menuEntry(QStringLiteral("Miscellany "));
-    m.view.setBusy(false);
+    m.window.setBusy(false);
     m.selection.currentYearIndex = 0;
     for (int b = 0; b < kContentButtonCount; ++b)
-        m.view.setContentButtonEnabled(ContentButton(b), false);
+        m.buttons.setContentButtonEnabled(ContentButton(b), false);
+}
+
+void MainController::showEntryPhoto(const QString& entryText, int photoIndex)
+{
+    if (const int year = indexForYear(entryText)) {
+        selectYear(year);
+    } else if (const Collection* c = findCollection(entryText)) {
+        switch (c->menu) {
+        case CollectionMenu::Specialty:
+            specialtyMenu(c->menuIndex);
+            break;
+        case CollectionMenu::Art:
+            artMenu(c->menuIndex);
+            break;
+        case CollectionMenu::ZephStuff:
+            zephStuffMenu(c->menuIndex);
+            break;
+        case CollectionMenu::Museums:
+            museumMenu(c->menuIndex);
+            break;
+        case CollectionMenu::TopTen:
+            topTenMenu();
+            break;
+        case CollectionMenu::Miscellany:
+            miscellanyMenu();
+            break;
+        case CollectionMenu::None:
+            m.window.setBusy(true);
+            selectEntry(c->text);
+            m.window.setBusy(false);
+            m.selection.currentYearIndex = 0;
+            break;
+        }
+    } else {
+        return;
+    }
+    if (photoIndex <= 0 || photoIndex == m.step.shownPhotoIndex)
+        return;
+    const QString path = m.index.photoFile(photoIndex);
+    if (path.isEmpty() || !m.photo.showPhoto(path)) {
+        m.reporter.report(errc::kSlideHandOver);
+        return;
+    }
+    m.step.photoPosition = photoIndex;
+    m.step.shownPhotoIndex = photoIndex;
+    m.step.currentPhotoPath = path;
+    m.step.firstPhotoShown = false;
+    m.photo.setPhotoNumber(m.index.photoNumber(photoIndex));
 }
 
 void MainController::reloadArray()
 {
-    m.view.setBusy(true);
+    m.window.setBusy(true);
     LoadPhotoIndex(m.index, m.roots, m.files, m.reporter);
-    m.view.setBusy(false);
+    m.window.setBusy(false);
 }
 
 void MainController::focusLost()
@@ -334,7 +393,7 @@ void MainController::focusLost()
     if (!m.selection.refreshPending)
         return;
     if (m.selection.hasEntry())
-        m.view.setPhotoVisible(true);
+        m.entry.setPhotoVisible(true);
     RefreshEntryPictures();
 }
 

@@ -5,9 +5,13 @@
 #include <QString>
 
 #include "catalog/catalogue.h"
+#include "mainwin/mainwindowlistener.h"
 
 class ErrorReporter;
-class IMainView;
+class IContentButtons;
+class IEntryDisplay;
+class IPhotoView;
+class IWindowState;
 class IMediaDevice;
 class IMessages;
 class IProcesses;
@@ -19,15 +23,19 @@ struct PhotoStepState;
 struct SelectionState;
 
 // Decides what the main window shows: entry selection by year buttons, keys, the photo click walk, the first
-// background click and the collection menus; photo stepping; the reload button; the exit question.
-class MainController {
+// background click and the collection menus; photo stepping; the reload button; the exit question. It is
+// the main window's one listener: content buttons and the details box go on to the entry panels' hooks.
+class MainController final : public IMainWindowListener {
 public:
     struct Context {
         SelectionState& selection;
         PhotoStepState& step;
         PhotoIndex& index;
         PhotoStepper& stepper;
-        IMainView& view;
+        IPhotoView& photo;
+        IEntryDisplay& entry;
+        IContentButtons& buttons;
+        IWindowState& window;
         ErrorReporter& reporter;
         IMessages& messages;
         IProcesses& processes;
@@ -41,11 +49,11 @@ public:
         std::function<void(catalogue::PicturePanel)> reloadPicturePanel;
         std::function<void()> closeSecondaryWindows; // the slide show and the document window
         std::function<void()> showSaverList;         // frmSSPhoto, modeless
+        // The entry panels: documents, pictures and the advertisement.
+        std::function<void(catalogue::ContentButton)> contentButtonClicked;
+        std::function<void()> detailsClicked;
+        std::function<void()> fileNameClicked;
     };
-
-    static constexpr int kKeySpace = 32;
-    static constexpr int kKeyComma = 188;
-    static constexpr int kKeyPeriod = 190;
 
     explicit MainController(Context context);
     void setHooks(Hooks hooks) { m_hooks = std::move(hooks); }
@@ -55,13 +63,20 @@ public:
     void SetEntryButtons();
     void ShowCollectionEntry();
 
-    void yearButtonClicked(int index);
-    // Returns whether the key was taken (space only before any entry was chosen).
-    bool yearButtonKey(int index, int keyCode);
-    void StepPhotoForward();
-    void StepPhotoBack();
-    void backgroundClicked();
-    void photoClicked(bool rightButton);
+    // IMainWindowListener
+    void yearButtonClicked(int index) override;
+    bool yearButtonKey(int index, YearKey key) override;
+    void StepPhotoForward() override;
+    void StepPhotoBack() override;
+    void backgroundClicked() override;
+    void photoClicked(bool rightButton) override;
+    void contentButtonClicked(catalogue::ContentButton button) override;
+    void detailsClicked() override;
+    void fileNameClicked() override;
+    void reloadArray() override;
+    void focusLost() override;
+    // Asks, and on OK closes the media control and ends the program.
+    bool confirmExit() override;
 
     void specialtyMenu(int index);
     void zephStuffMenu(int index);
@@ -69,14 +84,14 @@ public:
     void museumMenu(int index);
     void topTenMenu();
     void miscellanyMenu();
-
-    void reloadArray();
-    void focusLost();
-    // The close query: asks, and on OK closes the media control and ends the program. Returns whether the
-    // window may close.
-    bool confirmExit();
+    // The slide show's hand-over: selects the entry as its menu (or year button) would, then shows the
+    // photo with that index of PhotoFiles (0: the entry's first photo stays).
+    void showEntryPhoto(const QString& entryText, int photoIndex);
 
 private:
+    // The one "select an entry" sequence: the entry's caption, ShowEntry, the photo counter back to 1 and
+    // both step directions forgotten, so stepping starts afresh in the new entry.
+    void selectEntry(const QString& text);
     void resetAfterSelection();
     void selectYear(int index);
     void menuEntry(const QString& text);

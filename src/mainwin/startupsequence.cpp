@@ -1,9 +1,10 @@
 #include "mainwin/startupsequence.h"
 
+#include "catalog/errorcodes.h"
 #include "catalog/errorreporter.h"
 #include "catalog/mediafiles.h"
-#include "catalog/mediarules.h"
 #include "catalog/mediaroots.h"
+#include "catalog/mediarules.h"
 #include "catalog/photoindex.h"
 #include "catalog/rootsearch.h"
 #include "catalog/selectionstate.h"
@@ -32,9 +33,10 @@ bool StartupSequence::SplashLoad(const QString& commandLine)
     call(m_hooks.setBusy, true);
 
     RootSearch search(m.roots, m.files, m.reporter);
-    search.setBeforeFailureReport([this] {
-        if (m_hooks.stopSplashTimer)
-            m_hooks.stopSplashTimer();
+    // ER001's Retry/Cancel box must never be hidden behind the splash: the splash goes first.
+    search.setBeforeFailureReport([this, &call] {
+        call(m_hooks.stopSplashTimer);
+        call(m_hooks.closeSplash);
     });
     if (!search.run(commandLine))
         return false;
@@ -48,7 +50,7 @@ bool StartupSequence::SplashLoad(const QString& commandLine)
         if (m.splashMedia.command(QStringLiteral("open")))
             m.splashMedia.command(QStringLiteral("play"));
     } else {
-        m.reporter.state().code = QStringLiteral("ER055");
+        m.reporter.state().code = errc::kMovieListing;
     }
 
     call(m_hooks.startSplashTimer, kSplashMilliseconds);

@@ -22,7 +22,7 @@ public:
     struct Context {
         IProcesses& processes;
         IMessages& messages;
-        IMediaDevice& splashMedia; // Form2's MMControl1
+        IMediaDevice& splashMedia; // SplashWindow's MMControl1
         ErrorReporter& reporter;
         MediaRoots& roots;
         const MediaFiles& files;

@@ -14,8 +14,8 @@
 #include "viewers/doc/richtextdocument.h"
 #include "viewers/documentopener.h"
 #include "viewers/documentstate.h"
-#include "viewers/ui/txtform.h"
-#include "viewers/ui/txtformhost.h"
+#include "viewers/ui/documentwindow.h"
+#include "viewers/ui/documentviewerhost.h"
 
 namespace {
 
@@ -67,7 +67,7 @@ protected:
 
     DocumentState state;
     FakePrinter printer;
-    TxtFormHost host;
+    DocumentViewerHost host;
     DocumentOpener opener;
     int closeButtonSteps = 0;
     int modalShows = 0;
@@ -79,7 +79,7 @@ TEST_F(DocViewer, OpeningShowsTheDocumentModallyWithTheButtonRowPrepared)
 {
     state.documentCaption = QStringLiteral("left over");
     ASSERT_TRUE(opener.open(books()));
-    TxtForm* form = host.form();
+    DocumentWindow* form = host.form();
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(modalShows, 1);
     EXPECT_TRUE(form->isVisible());
@@ -111,7 +111,7 @@ TEST_F(DocViewer, FixedCloseWidthEndsThreePixelsFurtherFromPrint)
     r.closeWidth = DocumentRequest::CloseWidth::Fixed;
     ASSERT_TRUE(opener.open(r));
     EXPECT_EQ(host.form()->SSCommand1()->width(), 481);
-    EXPECT_EQ(DocumentOpener::computedCloseWidth(TxtForm::kTextBox.width(), TxtForm::kPrintButton.width()),
+    EXPECT_EQ(DocumentOpener::computedCloseWidth(DocumentWindow::kTextBox.width(), DocumentWindow::kPrintButton.width()),
               484);
 }
 

@@ -18,12 +18,12 @@ TEST_F(EntryPanels, DescriptionOfA2000sYearIsTheARuleFileCaptionedThroughDocumen
     EXPECT_EQ(documentText(), "Two thousand");
     EXPECT_EQ(documentWindow()->windowTitle(), kPrefix + "2000 Description");
     EXPECT_EQ(documentCaption(), kPrefix + "2000 Description");
-    EXPECT_TRUE(program->documentState().foundFile.endsWith("\\RichText\\a0desc.rtf"));
+    EXPECT_TRUE(session().documents.foundFile.endsWith("\\RichText\\a0desc.rtf"));
     EXPECT_TRUE(documentWindow()->SSCommand2()->isHidden());
     EXPECT_TRUE(documentWindow()->SSCommand3()->isHidden());
     EXPECT_EQ(documentWindow()->SSCommand1()->width(),
               documentWindow()->rtbText()->width() - documentWindow()->cmdPrint()->width() - 4);
-    program->documentViewer()->unload();
+    module().documentViewer().unload();
 
     // A 19xx year sets the caption on the viewer and leaves DocumentCaption as it was.
     choose("1953");
@@ -39,14 +39,13 @@ TEST_F(EntryPanels, BeforeAnyEntryOnlyDescriptionActsAndOpensTheIntroduction)
 {
     addDocument("richtext/intro.rtf", "Welcome");
     // The buttons may be disabled before an entry; the handlers themselves must do nothing either.
-    program->entryDocuments()->optionsClicked();
-    program->entryDocuments()->statisticsClicked();
-    program->entryDocuments()->colorsClicked();
-    program->entryDocuments()->nostalgiaClicked();
-    program->entryDocuments()->fileNamesMenu();
+    // The buttons are disabled; their handlers must refuse by themselves too.
+    for (ContentButton b : {Options, Stats, Colors, Nostalgia})
+        controller().contentButtonClicked(b);
+    session().commands.run(Command::FileNames);
     EXPECT_EQ(documentWindow(), nullptr);
     EXPECT_TRUE(messages.shown.empty()) << messageTexts().join("|").toStdString();
-    EXPECT_TRUE(window()->fileNameBox()->isHidden());
+    EXPECT_TRUE(fileNameBox()->isHidden());
 
     click(Desc);
     ASSERT_NE(documentWindow(), nullptr);
@@ -62,11 +61,11 @@ TEST_F(EntryPanels, CollectionsShareTheirDescriptionsUnderTheirOwnCaptions)
     // The handler's rule, whether or not the entry offers the button.
     for (const char* entry : {"Prototypes ", "Race Cars "}) {
         choose(entry);
-        program->entryDocuments()->descriptionClicked();
+        controller().contentButtonClicked(Desc);
         ASSERT_NE(documentWindow(), nullptr) << entry << messageTexts().join("|").toStdString();
         EXPECT_EQ(documentText(), "Mako and friends");
         EXPECT_EQ(documentWindow()->windowTitle(), kPrefix + entry);
-        program->documentViewer()->unload();
+        module().documentViewer().unload();
     }
     // The coin's caption goes through DocumentCaption, the viewer taking it as it loads.
     addDocument("richtext/zy002.rtf", "Coin");
@@ -76,7 +75,7 @@ TEST_F(EntryPanels, CollectionsShareTheirDescriptionsUnderTheirOwnCaptions)
     EXPECT_EQ(documentText(), "Coin");
     EXPECT_EQ(documentWindow()->windowTitle(), kPrefix + "Zephane Coin ");
     EXPECT_EQ(documentCaption(), kPrefix + "Zephane Coin ");
-    program->documentViewer()->unload();
+    module().documentViewer().unload();
 
     choose("Zephane Americana ");
     click(Desc);
@@ -93,8 +92,7 @@ TEST_F(EntryPanels, StatisticsOfAPhotoCollectionToggleThePhotoTextBox)
     EXPECT_FALSE(details()->isHidden());
     EXPECT_EQ(details()->toPlainText().trimmed(), "About this prototype");
     const QRect ad = window()->contentButton(Ad)->geometry();
-    EXPECT_EQ(details()->geometry(),
-              QRect(ad.x() + ad.width() - 329 - 10, window()->photoLabel()->y() + 8, 329, 106));
+    EXPECT_EQ(details()->geometry(), QRect(ad.x() + ad.width() - 329 - 10, photoLabel()->y() + 8, 329, 106));
     EXPECT_EQ(documentCaption(), kPrefix + "Prototypes  Statistics");
     EXPECT_EQ(documentWindow(), nullptr);
 
@@ -128,7 +126,7 @@ TEST_F(EntryPanels, OptionsAndColorsGetTheFixedCloseButtonWidth)
     ASSERT_NE(documentWindow(), nullptr);
     EXPECT_EQ(documentWindow()->windowTitle(), kPrefix + "1953 Options");
     EXPECT_EQ(documentWindow()->SSCommand1()->width(), 481);
-    program->documentViewer()->unload();
+    module().documentViewer().unload();
     click(Colors);
     ASSERT_NE(documentWindow(), nullptr);
     EXPECT_EQ(documentText(), "Colour list");
@@ -150,8 +148,8 @@ TEST_F(EntryPanels, AMissingDocumentGivesExactlyItsCodedMessageAndNoViewer)
         ASSERT_EQ(messages.shown.size(), 1u) << c.code;
         EXPECT_EQ(messages.last().text, errors::compose(c.code)) << c.code;
         EXPECT_EQ(messages.last().title, errors::kTitle);
-        EXPECT_EQ(program->errorState().code, c.code);
-        EXPECT_EQ(program->documentState().foundFile, "");
+        EXPECT_EQ(session().errors.code, c.code);
+        EXPECT_EQ(session().documents.foundFile, "");
         EXPECT_EQ(documentWindow(), nullptr);
         EXPECT_EQ(modalShows, 0);
     }
@@ -171,14 +169,14 @@ TEST_F(EntryPanels, NostalgiaOpensItsYearOrSaysSorryWithoutAnErrorCode)
 {
     addDocument("richtext/nostalgia56.rtf", "Back in fifty-six");
     choose("1956");
-    program->errorState().code = "ER001";
+    session().errors.code = "ER001";
     const QString before = documentCaption();
     click(Nostalgia);
     ASSERT_NE(documentWindow(), nullptr);
     EXPECT_EQ(documentText(), "Back in fifty-six");
     EXPECT_EQ(documentWindow()->windowTitle(), kPrefix + "Nostalgia 1956");
     EXPECT_EQ(documentCaption(), before);
-    program->documentViewer()->unload();
+    module().documentViewer().unload();
 
     choose("1957");
     click(Nostalgia);
@@ -188,7 +186,7 @@ TEST_F(EntryPanels, NostalgiaOpensItsYearOrSaysSorryWithoutAnErrorCode)
               "Folarium 2000\r\n\r\nTry 1956 to preview this feature.\r\n");
     EXPECT_EQ(messages.last().icon, MessageIcon::Warning);
     EXPECT_EQ(messages.last().buttons, MessageButtons::Ok);
-    EXPECT_EQ(program->errorState().code, "ER001");
+    EXPECT_EQ(session().errors.code, "ER001");
     EXPECT_EQ(documentWindow(), nullptr);
     EXPECT_TRUE(window()->isEnabled());
 }
@@ -196,21 +194,21 @@ TEST_F(EntryPanels, NostalgiaOpensItsYearOrSaysSorryWithoutAnErrorCode)
 TEST_F(EntryPanels, TheFileNameMenuShowsThePhotoNameAndFollowsTheSteps)
 {
     choose("1953");
-    QAction* menu = window()->menuItem("mnuNames");
+    QAction* menu = menuItem("mnuNames");
     menu->trigger();
     EXPECT_EQ(menu->text(), "Hide File &Names");
-    EXPECT_FALSE(window()->fileNameBox()->isHidden());
-    EXPECT_EQ(window()->fileNameBox()->text().toUpper(), "53A.JPG");
+    EXPECT_FALSE(fileNameBox()->isHidden());
+    EXPECT_EQ(fileNameBox()->text().toUpper(), "53A.JPG");
     controller().StepPhotoForward();
-    EXPECT_EQ(window()->fileNameBox()->text().toUpper(), "53B.JPG");
+    EXPECT_EQ(fileNameBox()->text().toUpper(), "53B.JPG");
 
-    press(window()->fileNameBox());
-    EXPECT_TRUE(window()->fileNameBox()->isHidden());
+    press(fileNameBox());
+    EXPECT_TRUE(fileNameBox()->isHidden());
     EXPECT_EQ(menu->text(), "Show File &Names");
     menu->trigger();
     menu->trigger();
-    EXPECT_TRUE(window()->fileNameBox()->isHidden());
-    EXPECT_FALSE(program->stepState().showFileNames);
+    EXPECT_TRUE(fileNameBox()->isHidden());
+    EXPECT_FALSE(session().step.showFileNames);
 }
 
 TEST(EntryDocumentNames, PhotoFileNameIsThePartAfterTheZephanesFolder)
@@ -241,5 +239,24 @@ TEST_F(EntryPanels, TheLookupKeepsTheNameAsFoundWhateverItsCase)
     click(Desc);
     ASSERT_NE(documentWindow(), nullptr);
     EXPECT_EQ(documentText(), "Shouted");
-    EXPECT_EQ(program->documentState().foundFile, program->roots().mediaRoot + "\\RichText\\A0DESC.RTF");
+    EXPECT_EQ(session().documents.foundFile, session().roots.mediaRoot + "\\RichText\\A0DESC.RTF");
+}
+
+// A refresh of the entry's pictures (the slide show asks for one when it hands back) closes the document
+// viewer and the slide show without a question.
+TEST_F(EntryPanels, RefreshClosesTheDocumentViewerAndTheSlideShowWithoutAQuestion)
+{
+    addDocument("richtext/53desc.rtf", "Fifty-three");
+    int slideShowClosed = 0;
+    session().hooks.closeSlideShow = [&] { ++slideShowClosed; };
+    choose("1953");
+    slideShowClosed = 0;
+    click(Desc);
+    ASSERT_NE(documentWindow(), nullptr);
+    ASSERT_TRUE(session().hooks.refreshEntryPictures);
+    session().hooks.refreshEntryPictures();
+    EXPECT_EQ(documentWindow(), nullptr);
+    EXPECT_EQ(slideShowClosed, 1);
+    EXPECT_TRUE(messages.shown.empty()) << messageTexts().join("|").toStdString();
+    EXPECT_TRUE(window()->isEnabled());
 }

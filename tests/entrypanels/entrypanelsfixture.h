@@ -1,5 +1,7 @@
 #pragma once
 
+#include <map>
+
 #include <QDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -16,11 +18,11 @@
 #include "mainwin/illustratedseries.h"
 #include "mainwin/programfixture.h"
 #include "mainwin/ui/entrypictureboxes.h"
-#include "mainwin/ui/frmscroll.h"
 #include "mainwin/ui/largepicturehost.h"
+#include "mainwin/ui/largepicturewindow.h"
 #include "mainwin/ui/seriespanel.h"
-#include "viewers/ui/txtform.h"
-#include "viewers/ui/txtformhost.h"
+#include "viewers/ui/documentviewerhost.h"
+#include "viewers/ui/documentwindow.h"
 
 // The whole program on a small media tree, with a scripted clipboard and printer, and a document viewer that
 // shows without waiting so that a test can read it after the click.
@@ -35,23 +37,19 @@ protected:
             if (!QFileInfo::exists(tree.file("zephanes/" + code + "A.jpg")))
                 addPhoto(tree, "zephanes/" + code + "A.jpg", i * 5);
         }
-        program = std::make_unique<MainApplication>(MainApplication::Ports{processes, messages, drives,
-                                                                           screen, splashMedia, mainMedia,
-                                                                           clipboard, printer},
-                                                    tree.path());
-        started = program->start(QStringLiteral("HWI"));
+        startProgram();
         ASSERT_TRUE(started);
-        program->splashTimerFired();
+        fireSplashTimer();
         ASSERT_NE(window(), nullptr);
-        program->documentViewer()->setHooks({{}, [this](QDialog& d) {
-                                                 ++modalShows;
-                                                 d.show();
-                                             }});
+        module().documentViewer().setHooks({{}, [this](QDialog& d) {
+                                                ++modalShows;
+                                                d.show();
+                                            }});
     }
     void TearDown() override
     {
-        if (TxtFormHost* host = program ? program->documentViewer() : nullptr)
-            host->unload();
+        if (program && program->mainWindowModule())
+            module().documentViewer().unload();
     }
 
     static QString rtf(const QString& text) { return "{\\rtf1\\ansi " + text + "\\par}"; }
@@ -70,47 +68,33 @@ protected:
     void choose(const QString& entry)
     {
         if (const int year = catalogue::indexForYear(entry)) {
-            controller().yearButtonClicked(year);
+            window()->yearButton(year)->click();
             return;
         }
         const catalogue::Collection* c = catalogue::findCollection(entry);
         ASSERT_NE(c, nullptr) << entry.toStdString();
+        // As the menu item would: its command with its row.
         using M = catalogue::CollectionMenu;
-        switch (c->menu) {
-        case M::Specialty:
-            controller().specialtyMenu(c->menuIndex);
-            break;
-        case M::Art:
-            controller().artMenu(c->menuIndex);
-            break;
-        case M::ZephStuff:
-            controller().zephStuffMenu(c->menuIndex);
-            break;
-        case M::Museums:
-            controller().museumMenu(c->menuIndex);
-            break;
-        case M::Miscellany:
-            controller().miscellanyMenu();
-            break;
-        case M::TopTen:
-            controller().topTenMenu();
-            break;
-        case M::None:
-            FAIL() << "no menu for " << entry.toStdString();
-        }
+        const std::map<M, Command> commands = {
+            {M::Specialty, Command::Specialty},   {M::Art, Command::Art},
+            {M::ZephStuff, Command::ZephStuff},   {M::Museums, Command::Museum},
+            {M::Miscellany, Command::Miscellany}, {M::TopTen, Command::TopTen}};
+        ASSERT_TRUE(commands.count(c->menu)) << "no menu for " << entry.toStdString();
+        ASSERT_TRUE(session().commands.run(commands.at(c->menu), c->menuIndex));
         ASSERT_EQ(panYear(), entry);
     }
     void click(catalogue::ContentButton b) { window()->contentButton(b)->click(); }
 
-    TxtForm* documentWindow() const { return program->documentViewer()->form(); }
+    DocumentWindow* documentWindow() const { return module().documentViewer().form(); }
     QString documentText() const
     {
         return documentWindow() ? documentWindow()->rtbText()->toPlainText().trimmed() : QString();
     }
-    QString documentCaption() const { return program->documentState().documentCaption; }
-    QTextBrowser* details() const { return window()->detailsBox(); }
-    QLabel* box(catalogue::PicturePanel p) const { return program->pictureBoxes()->box(p); }
-    FrmScroll* largeViewer() const { return program->largePictures()->viewer(); }
+    QString documentCaption() const { return session().documents.documentCaption; }
+    QTextBrowser* details() const { return window()->findChild<QTextBrowser*>(QStringLiteral("rtbDetails")); }
+    QLineEdit* fileNameBox() const { return window()->findChild<QLineEdit*>(QStringLiteral("txtFile")); }
+    QLabel* box(catalogue::PicturePanel p) const { return module().pictureBoxes().box(p); }
+    LargePictureWindow* largeViewer() const { return module().largePictures().viewer(); }
     QStringList messageTexts() const
     {
         QStringList t;

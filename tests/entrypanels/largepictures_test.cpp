@@ -23,7 +23,7 @@ protected:
     void closeViewer()
     {
         if (largeViewer())
-            program->largePictures()->unload();
+            module().largePictures().unload();
     }
     void TearDown() override
     {
@@ -43,7 +43,7 @@ TEST_F(LargePictures, The1963AdvertisementZoomsOutToAPortraitAnd1984FillsTheWidt
     EXPECT_TRUE(largeViewer()->isVisible());
     EXPECT_TRUE(largeViewer()->scrollingViewShown());
     EXPECT_EQ(picChild()->size(), QSize(700, 1000));
-    EXPECT_TRUE(program->documentState().foundFile.endsWith("\\ads\\63dnzp00.jpg"));
+    EXPECT_TRUE(session().documents.foundFile.endsWith("\\ads\\63dnzp00.jpg"));
     const int heightBefore = image1()->height();
     leftClick(picChild());
     EXPECT_FALSE(largeViewer()->scrollingViewShown());
@@ -55,7 +55,7 @@ TEST_F(LargePictures, The1963AdvertisementZoomsOutToAPortraitAnd1984FillsTheWidt
     EXPECT_TRUE(largeViewer()->scrollingViewShown());
 
     // The next advertisement closes the open viewer first.
-    QPointer<FrmScroll> first = largeViewer();
+    QPointer<LargePictureWindow> first = largeViewer();
     choose("1984");
     click(Ad);
     EXPECT_TRUE(first.isNull() || !first->isVisible());
@@ -112,22 +112,22 @@ TEST_F(LargePictures, UnadvertisedYearsSaySorryAndMissingAdvertisementsReportER0
     click(Ad);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.last().text, errors::compose("ER044"));
-    EXPECT_EQ(program->errorState().code, "ER044");
+    EXPECT_EQ(session().errors.code, "ER044");
     EXPECT_EQ(largeViewer(), nullptr);
     EXPECT_TRUE(window()->isEnabled());
 }
 
 TEST_F(LargePictures, SeriesPanelListsTheTitlesAtTheirPlaces)
 {
-    window()->menuItem("mnuOstrand")->trigger();
-    SeriesPanel* panel = program->seriesPanel();
+    menuItem("mnuOstrand")->trigger();
+    SeriesPanel* panel = &module().seriesPanel();
     ASSERT_FALSE(panel->isHidden());
     EXPECT_EQ(panel->size(), QSize(609, 473));
-    const QPushButton* exit = window()->exitButton();
+    const QPushButton* exit = window()->findChild<QPushButton*>("cmdExit");
     // Centred over the year strip; at its design top unless that would cut off its bottom.
     EXPECT_EQ(panel->x(), (exit->x() + exit->width() - 609) / 2);
-    EXPECT_EQ(panel->y(), std::min(window()->seriesPanelTop(), window()->client()->height() - 473));
-    EXPECT_LE(panel->geometry().bottom(), window()->client()->height());
+    EXPECT_EQ(panel->y(), std::min(window()->seriesPanelTop(), window()->centralWidget()->height() - 473));
+    EXPECT_LE(panel->geometry().bottom(), window()->centralWidget()->height());
     EXPECT_EQ(panel->findChild<QLabel*>("Label11")->text(),
               "The Illustrated Zephane Series  by R. Ferrec Ostrand");
     EXPECT_EQ(panel->title(22)->text(), "#22  Acceptance & Refinement");
@@ -146,15 +146,15 @@ TEST_F(LargePictures, TitlesShowTheirIllustrationInOneViewerThatNeverZoomsOut)
 {
     addPicture("OverSize/st009.jpg", {909, 609});
     addPicture("OverSize/st010.jpg", {1010, 610});
-    window()->menuItem("mnuOstrand")->trigger();
-    SeriesPanel* panel = program->seriesPanel();
+    menuItem("mnuOstrand")->trigger();
+    SeriesPanel* panel = &module().seriesPanel();
     QMouseEvent up(QEvent::MouseButtonRelease, QPointF(3, 3), QPointF(3, 3), Qt::LeftButton, Qt::NoButton,
                    Qt::NoModifier);
     QApplication::sendEvent(panel->title(9), &up); // a title presses its button
     ASSERT_NE(largeViewer(), nullptr);
     EXPECT_EQ(picChild()->size(), QSize(909, 609));
     EXPECT_EQ(largeViewer()->windowTitle(), kSeriesCaption);
-    QPointer<FrmScroll> first = largeViewer();
+    QPointer<LargePictureWindow> first = largeViewer();
 
     panel->button(10)->click();
     EXPECT_EQ(largeViewer(), first.data()); // the open viewer is reused
@@ -171,8 +171,8 @@ TEST_F(LargePictures, TitlesShowTheirIllustrationInOneViewerThatNeverZoomsOut)
 
 TEST_F(LargePictures, TheSeriesTextOpensWithTheFixedCloseWidthOrReportsER029)
 {
-    window()->menuItem("mnuOstrand")->trigger();
-    QPushButton* about = program->seriesPanel()->findChild<QPushButton*>("SSCommand7");
+    menuItem("mnuOstrand")->trigger();
+    QPushButton* about = module().seriesPanel().findChild<QPushButton*>("SSCommand7");
     EXPECT_EQ(about->text(), "R. Ferrec Ostrand");
     about->click();
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -192,7 +192,9 @@ TEST_F(LargePictures, RaceCarsAndPrototypesShareOnePictureUnderTheirOwnCaptions)
     addPicture("ads/dpadmako.jpg", {640, 880});
     for (const char* entry : {"Prototypes ", "Race Cars "}) {
         choose(entry);
-        ASSERT_TRUE(program->advertisements()->adClicked()) << entry;
+        controller().contentButtonClicked(catalogue::Ad);
+        ASSERT_NE(largeViewer(), nullptr) << entry;
+        EXPECT_TRUE(largeViewer()->isVisible()) << entry;
         EXPECT_EQ(largeViewer()->windowTitle(), kAdPrefix + entry + " Advertisement");
         EXPECT_EQ(picChild()->size(), QSize(640, 880));
     }

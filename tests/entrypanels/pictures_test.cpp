@@ -67,8 +67,8 @@ TEST_F(EntryPictureBoxesTest, PlacementStandsOnTheYearStripUsingThePhotoWidth)
     click(Nose);
     click(Script);
     click(ClipArt);
-    const QRect photo = window()->photoLabel()->geometry();
-    const int strip = window()->yearStrip()->y();
+    const QRect photo = photoLabel()->geometry();
+    const int strip = window()->findChild<QFrame*>("Frame1")->y();
     EXPECT_EQ(box(PicEmblem)->geometry(), QRect(photo.width() - 38 + 8, strip - 18 - 1, 38, 18));
     EXPECT_EQ(box(PicScript)->pos(), QPoint(photo.left() + 1, photo.top() + 50));
     EXPECT_EQ(box(PicClipArt)->pos(), QPoint(photo.width() - 40 + 6, photo.top()));
@@ -95,14 +95,14 @@ TEST_F(EntryPictureBoxesTest, LeftClickHidesAndRightClickCopiesTheClickedPicture
     rightClick(PicClipArt);
     ASSERT_EQ(clipboard.calls, (std::vector<QString>{"clear", "image"}));
     EXPECT_EQ(clipboard.image.size(), QSize(40, 20));
-    EXPECT_EQ(program->entryPictures()->mouseButtonText(), "2");
+    EXPECT_EQ(module().entryPictures().mouseButtonText(), "2");
 
     press(box(PicEmblem), Qt::LeftButton);
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), box(PicEmblem)->mapToGlobal(QPointF(2, 2)),
                         Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(box(PicEmblem), &release);
     EXPECT_TRUE(box(PicEmblem)->isHidden());
-    EXPECT_EQ(program->entryPictures()->mouseButtonText(), " ");
+    EXPECT_EQ(module().entryPictures().mouseButtonText(), " ");
     EXPECT_EQ(messages.shown.size(), 2u);
 }
 
@@ -134,7 +134,7 @@ TEST_F(EntryPictureBoxesTest, AMissingPictureReportsItsCodeAndHidesOrKeepsAsEach
 TEST_F(EntryPictureBoxesTest, NothingHappensBeforeAnEntry)
 {
     for (ContentButton b : {Nose, Side, Rear, Script, ClipArt})
-        program->entryPictures()->buttonClicked(b);
+        controller().contentButtonClicked(b);
     for (PicturePanel p : {PicEmblem, PicEmbSide, PicEmbRear, PicScript, PicClipArt})
         EXPECT_TRUE(box(p)->isHidden());
     EXPECT_TRUE(messages.shown.empty()) << messageTexts().join("|").toStdString();

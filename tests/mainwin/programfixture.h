@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QColor>
 #include <QImage>
@@ -12,8 +13,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/program.h"
 #include "catalog/catalogue.h"
 #include "fakes/fakeclipboard.h"
+#include "fakes/fakeclock.h"
+#include "fakes/fakedesktop.h"
 #include "fakes/fakedrives.h"
 #include "fakes/fakemediadevice.h"
 #include "fakes/fakemessages.h"
@@ -21,9 +25,9 @@
 #include "fakes/fakeprocesses.h"
 #include "fakes/fakescreen.h"
 #include "mainwin/maincontroller.h"
-#include "mainwin/ui/form1.h"
-#include "mainwin/ui/form2.h"
-#include "mainwin/ui/mainapplication.h"
+#include "mainwin/ui/mainwindow.h"
+#include "mainwin/ui/mainwindowmodule.h"
+#include "mainwin/ui/splashwindow.h"
 #include "support/mediatree.h"
 
 // A whole program on a small media tree of real JPEG files, started with the "HWI" switch so the tree is
@@ -49,28 +53,43 @@ protected:
             addPhoto(tree, QStringLiteral("zephanes/%1A.JPG").arg(c.code), hue += 7);
     }
 
-    void startProgram(const QString& commandLine = QStringLiteral("HWI"))
+    void startProgram(const QString& commandLine = QStringLiteral("HWI"), QString folder = {})
     {
-        program = std::make_unique<MainApplication>(
-            MainApplication::Ports{processes, messages, drives, screen, splashMedia, mainMedia, clipboard, printer}, tree.path());
+        program = std::make_unique<Program>(ports, folder.isEmpty() ? tree.path() : folder);
         started = program->start(commandLine);
+    }
+    // Fires the splash window's own timer, as its interval would.
+    void fireSplashTimer()
+    {
+        ASSERT_NE(program->splash(), nullptr);
+        ASSERT_TRUE(QMetaObject::invokeMethod(&program->splash()->timer(), "timeout", Qt::DirectConnection));
     }
     void openMainWindow()
     {
         startProgram();
         ASSERT_TRUE(started);
-        program->splashTimerFired();
+        fireSplashTimer();
         ASSERT_NE(window(), nullptr);
     }
 
-    Form1* window() const { return program->mainWindow(); }
-    MainController& controller() const { return *program->controller(); }
+    Session& session() const { return program->session(); }
+    MainWindowModule& module() const { return *program->mainWindowModule(); }
+    MainWindow* window() const
+    {
+        return program && program->mainWindowModule() ? &program->mainWindowModule()->window() : nullptr;
+    }
+    MainController& controller() const { return module().controller(); }
+    QAction* menuItem(const QString& objectName) const { return window()->findChild<QAction*>(objectName); }
+    QLabel* photoLabel() const { return window()->findChild<QLabel*>(QStringLiteral("Image4")); }
     QString panYear() const { return window()->findChild<QLabel*>(QStringLiteral("panYear"))->text(); }
     QString panPhoto() const { return window()->findChild<QLabel*>(QStringLiteral("panPhoto"))->text(); }
     int focusedYearButton() const
     {
         QWidget* f = window()->focusWidget();
-        return f && f->objectName().startsWith(QLatin1String("cmdYR_")) ? f->property("index").toInt() : 0;
+        for (int i = 1; i <= catalogue::kYearButtonCount; ++i)
+            if (f && f == window()->yearButton(i))
+                return i;
+        return 0;
     }
     static void key(QWidget* w, int qtKey)
     {
@@ -102,8 +121,13 @@ protected:
     FakeScreen screen{800, 600};
     FakeMediaDevice splashMedia;
     FakeMediaDevice mainMedia;
+    FakeMediaDevice movieMedia;
     FakeClipboard clipboard;
     FakePrinter printer;
-    std::unique_ptr<MainApplication> program;
+    FakeDesktop desktop;
+    FakeClock clock;
+    Ports ports{processes, messages,   drives,  screen,  splashMedia, mainMedia,
+                movieMedia, clipboard, printer, desktop, clock};
+    std::unique_ptr<Program> program;
     bool started = false;
 };

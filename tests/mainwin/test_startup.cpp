@@ -5,20 +5,16 @@
 #include <QPushButton>
 #include <QTextBrowser>
 
+#include <QGuiApplication>
+#include <QSet>
+#include <QTimer>
+
+#include "catalog/mediarules.h"
 #include "programfixture.h"
 
 namespace {
 
 class StartupTest : public ProgramFixture {};
-
-int twipsLeft(QWidget* w)
-{
-    return w->x() * Form1::kTwipsPerPixel;
-}
-int twipsWidth(QWidget* w)
-{
-    return w->width() * Form1::kTwipsPerPixel;
-}
 
 TEST_F(StartupTest, SecondInstanceIsRefusedAndEnds)
 {
@@ -44,15 +40,15 @@ TEST_F(StartupTest, SplashPlaysTheSoundStartsItsTimerAndBuildsTheIndex)
     EXPECT_EQ(splashMedia.commands, QStringList({"close", "open", "play"}));
     EXPECT_EQ(splashMedia.deviceType, "WaveAudio");
     EXPECT_EQ(splashMedia.fileName, wav);
-    Form2* splash = program->splash();
+    SplashWindow* splash = program->splash();
     EXPECT_TRUE(splash->isVisible());
     EXPECT_TRUE(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(splash->timer().isActive());
     EXPECT_EQ(splash->timer().interval(), 5000);
-    EXPECT_TRUE(program->selection().firstClickPending);
-    EXPECT_EQ(program->photoIndex().photoCount(), 6 + int(catalogue::collections().size()));
+    EXPECT_TRUE(session().selection.firstClickPending);
+    EXPECT_EQ(session().index.photoCount(), 6 + int(catalogue::collections().size()));
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(program->mainWindow(), nullptr); // not before the timer
+    EXPECT_EQ(window(), nullptr); // not before the timer
 }
 
 TEST_F(StartupTest, MissingSoundIsSilentAndUnplayableSoundDoesNotStopStartUp)
@@ -61,7 +57,7 @@ TEST_F(StartupTest, MissingSoundIsSilentAndUnplayableSoundDoesNotStopStartUp)
     startProgram();
     ASSERT_TRUE(started);
     EXPECT_TRUE(splashMedia.commands.isEmpty());
-    EXPECT_EQ(program->errorState().code, "ER037"); // ER055 was set, then the index set its own
+    EXPECT_EQ(session().errors.code, "ER037"); // ER055 was set, then the index set its own
     EXPECT_TRUE(messages.shown.empty());
 
     // A sound file that does not open: no "play", no message, start-up goes on.
@@ -78,19 +74,20 @@ TEST_F(StartupTest, MainWindowLoadClosesTheSplashAndFillsTheLists)
 {
     addPhotos();
     openMainWindow();
-    Form1* w = window();
+    MainWindow* w = window();
     EXPECT_EQ(w->windowTitle(), "The Zephane Folarium  2000");
     EXPECT_TRUE(w->isVisible());
     EXPECT_FALSE(program->splash()->isVisible());
     EXPECT_TRUE(w->findChild<QPushButton*>("ReloadArray")->isVisible()); // started with HWI
     EXPECT_EQ(panYear(), "panYear");
     EXPECT_FALSE(w->findChild<QTextBrowser*>("rtbDetails")->isVisible());
-    EXPECT_EQ(w->menuItem("mnuMag", 1)->text(), "Zephane &&Capers");
-    EXPECT_EQ(w->menuItem("mnuMag", 2)->text(), "Zephane &Fever");
+    // The first magazine's ampersand is shown as text; the others keep their access key.
+    EXPECT_EQ(menuItem("mnuMag_1")->text(), "Zephane &&Capers");
+    EXPECT_EQ(menuItem("mnuMag_2")->text(), "Zephane &Fever");
     EXPECT_EQ(w->yearButton(31)->objectName(), "cmdYR_31");
-    EXPECT_EQ(w->findChild<QAction*>("mnuMag_13"), w->menuItem("mnuMag", 13));
 
-    const QList<QListWidget*> lists = {w->findChild<QListWidget*>("List1_0"), w->findChild<QListWidget*>("List1_1")};
+    const QList<QListWidget*> lists = {w->findChild<QListWidget*>("List1_0"),
+                                       w->findChild<QListWidget*>("List1_1")};
     for (QListWidget* l : lists) {
         ASSERT_NE(l, nullptr);
         ASSERT_EQ(l->count(), 48);
@@ -101,8 +98,8 @@ TEST_F(StartupTest, MainWindowLoadClosesTheSplashAndFillsTheLists)
         EXPECT_TRUE(l->findItems("1983", Qt::MatchExactly).isEmpty());
     }
     // The timer firing again after the main window is up does nothing.
-    program->splashTimerFired();
-    EXPECT_EQ(program->mainWindow(), w);
+    fireSplashTimer();
+    EXPECT_EQ(window(), w);
 }
 
 TEST_F(StartupTest, ReloadArrayStaysHiddenWithoutTheSwitch)
@@ -111,8 +108,8 @@ TEST_F(StartupTest, ReloadArrayStaysHiddenWithoutTheSwitch)
     drives.letters['D'] = tree.path(); // the drive probe finds the tree
     startProgram(QString());
     ASSERT_TRUE(started);
-    EXPECT_EQ(program->roots().mediaRoot, "D:");
-    program->splashTimerFired();
+    EXPECT_EQ(session().roots.mediaRoot, "D:");
+    fireSplashTimer();
     EXPECT_FALSE(window()->findChild<QPushButton*>("ReloadArray")->isVisible());
 }
 
@@ -122,89 +119,204 @@ TEST_F(StartupTest, IndexFailureOffersRetryAndCancelEndsTheProgram)
     std::unique_ptr<MediaTree> gone = std::make_unique<MediaTree>();
     const QString folder = gone->path();
     gone.reset();
-    program = std::make_unique<MainApplication>(
-        MainApplication::Ports{processes, messages, drives, screen, splashMedia, mainMedia, clipboard, printer}, folder);
-    EXPECT_FALSE(program->start("HWI"));
+    startProgram("HWI", folder);
+    EXPECT_FALSE(started);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.last().text.contains("ER037"));
     EXPECT_EQ(messages.last().buttons, MessageButtons::RetryCancel);
     EXPECT_TRUE(processes.ended);
 }
 
-TEST_F(StartupTest, DesignLayoutOn800x600)
+// The splash timer's own timeout (not a direct call) brings the main window up, closes the splash, wires the
+// main window's commands and hooks, and fires only once.
+TEST_F(StartupTest, SplashTimerBuildsTheMainWindowModuleOnce)
+{
+    addPhotos();
+    startProgram();
+    ASSERT_TRUE(started);
+    QTimer& timer = program->splash()->timer();
+    EXPECT_TRUE(timer.isActive());
+    EXPECT_TRUE(timer.isSingleShot());
+    EXPECT_EQ(timer.interval(), 5000);
+    EXPECT_FALSE(session().commands.has(Command::TopTen));
+    EXPECT_FALSE(session().hooks.focusNextYearButton);
+
+    fireSplashTimer();
+    ASSERT_NE(window(), nullptr);
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_FALSE(program->splash()->isVisible());
+    EXPECT_FALSE(timer.isActive());
+    EXPECT_FALSE(QGuiApplication::overrideCursor()); // the load took the hourglass back
+    for (Command c : {Command::TopTen, Command::Miscellany, Command::Museum, Command::Art, Command::ZephStuff,
+                      Command::Specialty, Command::FileNames, Command::IllustratedSeries, Command::Exit})
+        EXPECT_TRUE(session().commands.has(c)) << int(c);
+    EXPECT_TRUE(session().hooks.focusNextYearButton && session().hooks.setMainWindowEnabled &&
+                session().hooks.refreshEntryPictures && session().hooks.showEntryPhoto &&
+                session().hooks.closeDocumentViewer);
+
+    MainWindow* first = window();
+    fireSplashTimer();
+    EXPECT_EQ(window(), first);
+}
+
+// ER001's Retry/Cancel box never stands behind the splash: the splash is closed before it is asked. A retry
+// that finds the disc goes on with start-up and its timer.
+TEST_F(StartupTest, NoDiscReportClosesTheSplashFirstAndRetryGoesOn)
+{
+    addPhotos();
+    std::vector<bool> splashVisibleAtAsk;
+    messages.onAsk = [&](const MessageRequest&) {
+        splashVisibleAtAsk.push_back(program->splash()->isVisible());
+        drives.letters['E'] = tree.path(); // the disc is put in while the box is up
+    };
+    messages.answer({MessageAnswer::Retry});
+    startProgram(QString());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.last().text.contains("ER001"));
+    EXPECT_EQ(splashVisibleAtAsk, std::vector<bool>({false}));
+    ASSERT_TRUE(started);
+    EXPECT_EQ(session().roots.mediaRoot, "E:");
+    EXPECT_TRUE(program->splash()->timer().isActive());
+    fireSplashTimer();
+    EXPECT_NE(window(), nullptr);
+
+    // Cancel ends the program, again with no splash in front of the box.
+    drives.letters.clear();
+    splashVisibleAtAsk.clear();
+    messages.onAsk = [&](const MessageRequest&) {
+        splashVisibleAtAsk.push_back(program->splash()->isVisible());
+    };
+    startProgram(QString());
+    EXPECT_FALSE(started);
+    EXPECT_EQ(splashVisibleAtAsk, std::vector<bool>({false}));
+    EXPECT_TRUE(processes.ended);
+}
+
+// Facts any layout of the main window keeps, whatever its numbers: every control inside the client area, year
+// and content buttons overlapping no more than their borders, the years in order in two rows, cmdExit at the
+// end of the second row, and the window within the screen it was laid out for.
+void expectSoundLayout(MainWindow* w, QSize screenSize)
+{
+    // Content buttons may overlap by their borders (a few pixels), never by their captions.
+    constexpr int kBorders = 6;
+    QWidget* client = w->centralWidget();
+    QWidget* strip = w->findChild<QWidget*>("Frame1");
+    QPushButton* exit = w->findChild<QPushButton*>("cmdExit");
+    for (int i = 1; i <= catalogue::kYearButtonCount; ++i) {
+        QPushButton* b = w->yearButton(i);
+        const QRect g = b->geometry().translated(strip->pos());
+        EXPECT_TRUE(client->rect().contains(g)) << i;
+        EXPECT_TRUE(catalogue::yearForIndex(i).endsWith(b->text())) << i;
+        EXPECT_GE(b->text().size(), 2) << i;
+        const bool firstOfRow = i == 1 || i == 25;
+        if (!firstOfRow) {
+            QPushButton* before = w->yearButton(i - 1);
+            EXPECT_EQ(b->y(), before->y()) << i;
+            // In order; neighbours may share their borders (a pixel or two), never more.
+            EXPECT_GE(b->x(), before->x() + before->width() - 2) << i;
+        }
+    }
+    EXPECT_GT(w->yearButton(25)->y(), w->yearButton(24)->y());
+    EXPECT_EQ(exit->y(), w->yearButton(47)->y());
+    EXPECT_GE(exit->x(), w->yearButton(47)->x() + w->yearButton(47)->width() - 2);
+    EXPECT_TRUE(strip->rect().contains(exit->geometry()));
+    for (int b = 0; b + 1 < catalogue::kContentButtonCount; ++b) {
+        const QRect g = w->contentButton(catalogue::ContentButton(b))->geometry();
+        EXPECT_TRUE(client->rect().contains(g)) << b;
+        for (int c = b + 1; c < catalogue::kContentButtonCount; ++c)
+            EXPECT_LE(g.intersected(w->contentButton(catalogue::ContentButton(c))->geometry()).width(),
+                      kBorders)
+                << b << " " << c;
+    }
+    EXPECT_LE(client->width(), screenSize.width());
+    EXPECT_LE(client->height() + w->menuBar()->height(), screenSize.height());
+}
+
+TEST_F(StartupTest, DesignLayoutOn800x600KeepsItsControlsApartAndInView)
 {
     addPhotos();
     openMainWindow();
-    Form1* w = window();
-    EXPECT_EQ(twipsLeft(w->yearButton(1)), 120);
-    EXPECT_EQ(twipsWidth(w->yearButton(1)), 615);
-    EXPECT_EQ(twipsLeft(w->yearButton(2)), 720);
-    EXPECT_EQ(twipsLeft(w->yearButton(3)), 1200);
-    EXPECT_EQ(twipsWidth(w->yearButton(9)), 510);
-    EXPECT_EQ(twipsWidth(w->yearButton(16)), 495);
-    EXPECT_EQ(w->yearButton(25)->y() * 15, 480);
-    EXPECT_EQ(twipsLeft(w->yearButton(47)), 10800);
-    EXPECT_EQ(w->yearButton(31)->text(), "84");
-    EXPECT_EQ(w->yearButton(25)->text(), "1977");
-    EXPECT_EQ(w->yearButton(47)->text(), "00");
-    QPushButton* exit = w->findChild<QPushButton*>("cmdExit");
-    EXPECT_EQ(exit->text(), "Exit");
-    EXPECT_EQ(exit->geometry(), QRect(11280 / 15, 480 / 15, 495 / 15, 375 / 15));
-    EXPECT_EQ(w->contentButton(catalogue::Nostalgia)->geometry(), QRect(712, 0, 73, 18));
-    EXPECT_EQ(w->contentButton(catalogue::ClipArt)->text(), "ClipArt ");
-    EXPECT_EQ(w->findChild<QWidget*>("SpinButton1")->geometry(), QRect(8, 24, 41, 20));
-    EXPECT_EQ(w->findChild<QTextBrowser*>("rtbDetails")->geometry(), QRect(328, 40, 329, 65));
-    EXPECT_EQ(w->seriesPanelTop(), w->photoLabel()->y() + 10);
+    expectSoundLayout(window(), QSize(800, 600));
+    EXPECT_EQ(window()->yearButton(1)->text(), "1953");
+    EXPECT_EQ(window()->yearButton(25)->text(), "1977");
+    EXPECT_EQ(window()->seriesPanelTop(), photoLabel()->y() + 10);
 }
 
-TEST_F(StartupTest, AdaptedLayoutOnAnyOtherScreen)
+TEST_F(StartupTest, AdaptedLayoutIsSmallerAndStillSound)
 {
     addPhotos();
     screen = FakeScreen(1024, 768);
     openMainWindow();
-    Form1* w = window();
-    const int image4Top = w->photoLabel()->y();
-    EXPECT_EQ(w->photoLabel()->size(), QSize(620, 356));
+    MainWindow* w = window();
+    expectSoundLayout(w, QSize(1024, 768));
+    const int image4Top = photoLabel()->y();
+    EXPECT_LT(photoLabel()->width(), 780);
     EXPECT_EQ(w->seriesPanelTop(), image4Top - 40);
-    EXPECT_EQ(w->findChild<QWidget*>("Frame1")->y(), image4Top + 356 - 10);
-    EXPECT_EQ(twipsLeft(w->yearButton(2)), 750);
-    EXPECT_EQ(twipsLeft(w->yearButton(24)), 9000);
-    EXPECT_EQ(twipsLeft(w->yearButton(26)), 750);
-    EXPECT_EQ(twipsLeft(w->yearButton(47)), 8625);
-    EXPECT_EQ(twipsWidth(w->yearButton(47)), 375);
-    EXPECT_EQ(twipsWidth(w->yearButton(1)), 615);
-    EXPECT_EQ(twipsLeft(w->yearButton(25)), 120);
+    // The strip follows the smaller photo; cmdExit closes the first row's span.
+    EXPECT_LT(w->findChild<QWidget*>("Frame1")->y(), image4Top + photoLabel()->height());
     EXPECT_EQ(w->findChild<QPushButton*>("cmdExit")->x(), w->yearButton(24)->x());
-    EXPECT_EQ(w->contentButton(catalogue::Desc)->geometry(), QRect(4, 0, 74, 18));
-    EXPECT_EQ(w->contentButton(catalogue::Nostalgia)->geometry(), QRect(712 - 141, 0, 61, 18));
 }
 
-TEST_F(StartupTest, MenuBarCaptionsAndNames)
+// Every item of the menu bar runs a typed command, and the items that stand for a row of a table carry the
+// row whose caption they show: all library documents and all menu collections are reachable exactly once.
+TEST_F(StartupTest, EveryMenuItemRunsItsCommandWithTheRowItShows)
 {
     addPhotos();
     openMainWindow();
-    QStringList top;
-    for (QAction* a : window()->menuBar()->actions())
-        top << a->objectName() + "=" + a->text();
-    EXPECT_EQ(top, QStringList({"mnuFile=&File", "mnuSound=Sound &Effects", "mnuMovies=&Movies",
-                                "mnuLiterature=&Literature", "mnuMisc=Mis&cellaneous", "mnuArtWork=&Artwork",
-                                "mnustuff=&Zeph Stuff", "mnuSpecial=S&pecialty", "mnuSlideShow=&SlideShow",
-                                "mnuHelp=&Help"}));
-    QStringList file;
-    for (QAction* a : window()->findChild<QMenu*>("mnuFile")->actions())
-        file << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
-    EXPECT_EQ(file, QStringList({"mnuCopy", "mnuRemove", "-", "mnuCopyMovies", "mnuRemoveMovies", "-",
-                                 "mnuSaver", "mnuVideo", "-", "mnuPrintPhoto", "mnuPrnt", "mnuPrint", "-",
-                                 "mnuCheckScreen", "-", "mnuNames", "-", "mnuExit"}));
-    EXPECT_EQ(window()->menuItem("mnuExit")->text(), "E&xit");
-    EXPECT_EQ(window()->menuItem("mnuSpecialty", 10)->text(), "&ZR-1");
-    EXPECT_EQ(window()->menuItem("mnuzephstuff", 13)->text(), "Zephane &Rubber Stamps");
-    EXPECT_EQ(window()->menuItem("mnuArt", 4)->text(), "&Ferrec Orlund");
-    EXPECT_EQ(window()->menuItem("mnuMus", 2)->text(), "&Zephane Americana");
-    EXPECT_EQ(window()->menuItem("mnuMus", 0), nullptr);
-    EXPECT_EQ(window()->menuItem("mnuArticles", 6)->text(), "The &Moment");
-    EXPECT_EQ(window()->menuItem("mnuContrib")->text(), "Contri&butions");
-    EXPECT_EQ(window()->menuItem("MnuIDZeph")->text(), "Zephane &Identification Guide");
+    std::vector<std::pair<Command, int>> ran;
+    for (int c = int(Command::CopyPhotos); c <= int(Command::SysInfo); ++c)
+        session().commands.add(Command(c), [&ran, c](int index) { ran.push_back({Command(c), index}); });
+
+    QSet<QString> names;
+    QSet<int> libraryRows;
+    std::map<Command, QSet<int>> collectionRows;
+    const auto& library = mediarules::libraryDocuments();
+    for (QAction* a : window()->menuBar()->findChildren<QAction*>()) {
+        if (a->isSeparator() || a->menu() || a->objectName().isEmpty())
+            continue;
+        EXPECT_FALSE(names.contains(a->objectName())) << a->objectName().toStdString();
+        names << a->objectName();
+        ran.clear();
+        a->trigger();
+        ASSERT_EQ(ran.size(), 1u) << a->objectName().toStdString();
+        const auto [command, index] = ran.front();
+        QString caption = a->text();
+        caption.replace("&&", "&");
+        switch (command) {
+        case Command::LibraryDocument:
+            ASSERT_GE(index, 0);
+            ASSERT_LT(index, int(library.size()));
+            EXPECT_EQ(library[size_t(index)].menuCaption, caption);
+            libraryRows << index;
+            break;
+        case Command::Specialty:
+        case Command::Art:
+        case Command::ZephStuff:
+        case Command::Museum: {
+            const catalogue::Collection* c = nullptr;
+            for (const catalogue::Collection& x : catalogue::collections())
+                if (x.menuIndex == index && x.menuCaption == caption)
+                    c = &x;
+            EXPECT_NE(c, nullptr) << caption.toStdString();
+            collectionRows[command] << index;
+            break;
+        }
+        default:
+            EXPECT_EQ(index, -1) << a->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(libraryRows.size(), int(library.size()));
+    int menuCollections = 0;
+    for (const catalogue::Collection& c : catalogue::collections())
+        menuCollections += c.menuIndex >= 0;
+    int reached = 0;
+    for (const auto& [command, rows] : collectionRows)
+        reached += rows.size();
+    EXPECT_EQ(reached, menuCollections);
+    // The single items of the File and Help menus and the menu bar's own items.
+    for (const char* n : {"mnuCopy", "mnuExit", "mnuNames", "mnuSound", "mnuMovies", "mnuSlideShow",
+                          "mnuAbout", "mnuOstrand", "mnuTopTen", "mnuMiscellany"})
+        EXPECT_TRUE(names.contains(QLatin1String(n))) << n;
 }
 
 } // namespace

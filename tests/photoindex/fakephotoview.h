@@ -41,10 +41,10 @@ public:
         return true;
     }
     void setDetailsVisible(bool v) override { details = v; }
-    QRect detailsGeometry() const override { return detailsBox; }
-    void setDetailsGeometry(const QRect& g) override { detailsBox = g; }
-    QRect adButtonGeometry() const override { return QRect(672, 0, 41, 18); }
-    QRect photoGeometry() const override { return QRect(10, 48, 780, 420); }
+    void placeCaptionBox(bool topTen, const QString& photoNumber) override
+    {
+        placedFor = topTen ? photoNumber : QStringLiteral("beside cmdAd");
+    }
 
     QString photo;
     bool photoVisible = true;
@@ -54,7 +54,7 @@ public:
     std::set<int> enabledButtons;
     bool details = false;
     QString detailsText;
-    QRect detailsBox{328, 40, 329, 65};
+    QString placedFor; // "beside cmdAd", or the Top Ten photo number the box was placed for
     QStringList loads;
     QStringList textLoads;
     std::set<QString> brokenPhotos;

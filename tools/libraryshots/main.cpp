@@ -33,8 +33,8 @@
 #include "viewers/ui/librarymodule.h"
 #include "viewers/ui/moviewindow.h"
 #include "viewers/ui/soundpanel.h"
-#include "viewers/ui/txtform.h"
-#include "viewers/ui/txtformhost.h"
+#include "viewers/ui/documentwindow.h"
+#include "viewers/ui/documentviewerhost.h"
 #include "platform/qt/qtclock.h"
 
 namespace {
@@ -106,7 +106,7 @@ int main(int argc, char** argv)
     frame.widget.move(0, 0);
     frame.widget.show();
 
-    TxtFormHost viewer(session.documents, printer, &frame.widget);
+    DocumentViewerHost viewer(session.documents, printer, &frame.widget);
     viewer.setHooks({{}, [](QDialog& d) { d.show(); }});
     LibraryModule library(session, ports, frame, viewer);
     UtilitiesModule utilities(session, ports, frame);

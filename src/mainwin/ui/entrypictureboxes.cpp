@@ -7,7 +7,7 @@
 
 #include "catalog/mediafiles.h"
 #include "mainwin/entrypictures.h"
-#include "mainwin/ui/form1.h"
+#include "mainwin/ui/mainframe.h"
 #include "platform/clipboard.h"
 
 using namespace catalogue;
@@ -29,11 +29,11 @@ const BoxName kBoxes[] = {
 constexpr int kMaxPictureMegabytes = 256;
 } // namespace
 
-EntryPictureBoxes::EntryPictureBoxes(Form1& window, const MediaFiles& files, IClipboard& clipboard)
-    : QObject(&window), m_window(window), m_files(files), m_clipboard(clipboard)
+EntryPictureBoxes::EntryPictureBoxes(IMainFrame& frame, const MediaFiles& files, IClipboard& clipboard)
+    : QObject(frame.panelParent()), m_frame(frame), m_files(files), m_clipboard(clipboard)
 {
     for (const BoxName& b : kBoxes) {
-        auto* label = new QLabel(window.client());
+        auto* label = new QLabel(frame.panelParent());
         label->setObjectName(QLatin1String(b.name));
         label->setAccessibleName(QLatin1String(b.accessible));
         label->setToolTip(kToolTip);
@@ -43,7 +43,6 @@ EntryPictureBoxes::EntryPictureBoxes(Form1& window, const MediaFiles& files, ICl
         label->hide();
         label->installEventFilter(this);
         m_boxes[b.panel] = label;
-        window.registerPicturePanel(b.panel, label);
     }
 }
 
@@ -102,12 +101,12 @@ void EntryPictureBoxes::copyPictureToClipboard(PicturePanel panel)
 
 QRect EntryPictureBoxes::photoArea() const
 {
-    return m_window.photoLabel()->geometry();
+    return m_frame.photoRect();
 }
 
 QRect EntryPictureBoxes::yearStripArea() const
 {
-    return m_window.yearStrip()->geometry();
+    return m_frame.yearStripRect();
 }
 
 bool EntryPictureBoxes::eventFilter(QObject* watched, QEvent* event)

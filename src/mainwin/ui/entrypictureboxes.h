@@ -7,7 +7,7 @@
 #include "mainwin/entrypictureview.h"
 
 class EntryPictures;
-class Form1;
+class IMainFrame;
 class IClipboard;
 class MediaFiles;
 class QLabel;
@@ -19,7 +19,7 @@ class EntryPictureBoxes final : public QObject, public IEntryPictureView {
 public:
     static const QString kToolTip;
 
-    EntryPictureBoxes(Form1& window, const MediaFiles& files, IClipboard& clipboard);
+    EntryPictureBoxes(IMainFrame& frame, const MediaFiles& files, IClipboard& clipboard);
 
     void setController(EntryPictures* controller) { m_controller = controller; }
     QLabel* box(catalogue::PicturePanel panel) const;
@@ -37,7 +37,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    Form1& m_window;
+    IMainFrame& m_frame;
     const MediaFiles& m_files;
     IClipboard& m_clipboard;
     EntryPictures* m_controller = nullptr;

@@ -1,13 +1,14 @@
 #include "mainwin/ui/largepicturehost.h"
 
-#include <QMainWindow>
-
 #include "catalog/mediafiles.h"
-#include "mainwin/ui/frmscroll.h"
+#include "mainwin/ui/largepicturewindow.h"
+#include "mainwin/ui/mainframe.h"
 
-LargePictureHost::LargePictureHost(QWidget& mainWindow, const MediaFiles& files,
-                                   std::function<QString()> entryLabel, QSize screen)
-    : m_mainWindow(mainWindow), m_files(files), m_entryLabel(std::move(entryLabel)), m_screen(screen)
+LargePictureHost::LargePictureHost(IMainFrame& frame, const MediaFiles& files,
+                                   std::function<QString()> entryLabel, QRect screenArea,
+                                   std::function<void()> afterUnload)
+    : m_frame(frame), m_files(files), m_entryLabel(std::move(entryLabel)), m_screenArea(screenArea),
+      m_afterUnload(std::move(afterUnload))
 {
 }
 
@@ -16,15 +17,16 @@ LargePictureHost::~LargePictureHost()
     delete m_viewer.data();
 }
 
-FrmScroll& LargePictureHost::loaded()
+LargePictureWindow& LargePictureHost::loaded()
 {
     if (!m_viewer) {
-        // The viewer is as tall as the screen: placed at the main window's top it would push its horizontal
-        // scroll bar and close button below the screen's edge, so it starts at the screen's top.
-        m_viewer = new FrmScroll(m_entryLabel, m_screen, 0);
-        QObject::connect(m_viewer.data(), &FrmScroll::unloaded, &m_mainWindow, [this] {
+        // The viewer fills the screen's available area, its frame included, so that its bottom scroll bar
+        // and close button stay on the screen.
+        m_viewer = new LargePictureWindow(m_entryLabel, m_screenArea);
+        QObject::connect(m_viewer.data(), &LargePictureWindow::unloaded, m_viewer.data(), [this] {
             m_viewer.clear();
-            m_mainWindow.show();
+            if (m_afterUnload)
+                m_afterUnload();
         });
     }
     return *m_viewer;
@@ -55,7 +57,5 @@ bool LargePictureHost::loadPicture(const QString& mediaPath)
 void LargePictureHost::finishShowing()
 {
     // The first layout pass uses the main window's client size; the viewer lays itself out again when shown.
-    const auto* main = qobject_cast<QMainWindow*>(&m_mainWindow);
-    const QSize client = main && main->centralWidget() ? main->centralWidget()->size() : m_mainWindow.size();
-    loaded().finishShowing(client);
+    loaded().finishShowing(m_frame.clientRect().size());
 }

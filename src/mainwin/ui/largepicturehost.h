@@ -3,21 +3,21 @@
 #include <functional>
 
 #include <QPointer>
-#include <QSize>
+#include <QRect>
 
 #include "mainwin/largepictureviewer.h"
+#include "mainwin/ui/largepicturewindow.h"
 
-#include "mainwin/ui/frmscroll.h"
+class IMainFrame;
 class MediaFiles;
-class QWidget;
 
 // The program's one large-picture viewer: loads frmScroll on first use, forgets it when it closes and then
-// shows the main window again.
+// tells its owner (who shows the main window again).
 class LargePictureHost final : public ILargePictureViewer {
 public:
-    // entryLabel answers the current entry's text; screen is in pixels.
-    LargePictureHost(QWidget& mainWindow, const MediaFiles& files, std::function<QString()> entryLabel,
-                     QSize screen);
+    // entryLabel answers the current entry's text; screenArea is the screen's available area in pixels.
+    LargePictureHost(IMainFrame& frame, const MediaFiles& files, std::function<QString()> entryLabel,
+                     QRect screenArea, std::function<void()> afterUnload);
     ~LargePictureHost() override;
 
     bool isLoaded() const override { return !m_viewer.isNull(); }
@@ -27,14 +27,15 @@ public:
     bool loadPicture(const QString& mediaPath) override;
     void finishShowing() override;
 
-    FrmScroll* viewer() const { return m_viewer.data(); }
+    LargePictureWindow* viewer() const { return m_viewer.data(); }
 
 private:
-    FrmScroll& loaded();
+    LargePictureWindow& loaded();
 
-    QWidget& m_mainWindow;
+    IMainFrame& m_frame;
     const MediaFiles& m_files;
     std::function<QString()> m_entryLabel;
-    QSize m_screen;
-    QPointer<FrmScroll> m_viewer;
+    QRect m_screenArea;
+    std::function<void()> m_afterUnload;
+    QPointer<LargePictureWindow> m_viewer;
 };

@@ -17,6 +17,8 @@ public:
     // Image4's rectangle and the client area, in panelParent() coordinates.
     virtual QRect photoRect() const = 0;
     virtual QRect clientRect() const = 0;
+    // Frame1, the year strip, in panelParent() coordinates (the emblems sit on its top edge).
+    virtual QRect yearStripRect() const { return {}; }
     virtual void setMainWindowEnabled(bool enabled) = 0;
     virtual void focusNextYearButton() = 0;
 };

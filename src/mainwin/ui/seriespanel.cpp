@@ -1,11 +1,13 @@
 #include "mainwin/ui/seriespanel.h"
 
+#include <algorithm>
+
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "mainwin/ui/form1.h"
+#include "mainwin/ui/mainframe.h"
 
 const QString SeriesPanel::kHeading = QStringLiteral("The Illustrated Zephane Series  by R. Ferrec Ostrand");
 
@@ -34,7 +36,7 @@ QRect SeriesPanel::buttonGeometry(int index)
     return QRect(index < kRightColumnFrom ? 24 : 272, t.top(), 17, 17);
 }
 
-SeriesPanel::SeriesPanel(Form1& window) : QFrame(window.client()), m_window(window)
+SeriesPanel::SeriesPanel(IMainFrame& frame) : QFrame(frame.panelParent()), m_frame(frame)
 {
     setObjectName(QStringLiteral("SSpnlOstrand"));
     setAccessibleName(QStringLiteral("The Illustrated Zephane"));
@@ -107,8 +109,7 @@ QPushButton* SeriesPanel::button(int index) const
 
 int SeriesPanel::exitButtonRight() const
 {
-    const QPushButton* exit = m_window.exitButton();
-    return exit->x() + exit->width();
+    return m_frame.yearStripSpan().width();
 }
 
 void SeriesPanel::showPanelAt(QPoint topLeft)
@@ -127,10 +128,10 @@ bool SeriesPanel::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        const QVariant index = watched->property(kIndexProperty);
-        if (index.isValid() && watched->objectName().startsWith(QLatin1String("Label12_"))) {
+        const auto title = std::find(m_titles.begin() + 1, m_titles.end(), watched);
+        if (title != m_titles.end()) {
             // A title presses its button.
-            if (QPushButton* b = button(index.toInt()))
+            if (QPushButton* b = button(int(title - m_titles.begin())))
                 b->click();
             return true;
         }

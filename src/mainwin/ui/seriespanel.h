@@ -7,7 +7,7 @@
 #include "catalog/mediarules.h"
 #include "mainwin/illustratedseries.h"
 
-class Form1;
+class IMainFrame;
 class QLabel;
 class QPushButton;
 
@@ -19,7 +19,7 @@ public:
     static constexpr QSize kDesignSize{609, 473};
     static const QString kHeading;
 
-    explicit SeriesPanel(Form1& window);
+    explicit SeriesPanel(IMainFrame& frame);
 
     void setController(IllustratedSeries* controller) { m_controller = controller; }
     QLabel* title(int index) const;
@@ -38,7 +38,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    Form1& m_window;
+    IMainFrame& m_frame;
     IllustratedSeries* m_controller = nullptr;
     std::array<QLabel*, mediarules::kSeriesCount + 1> m_titles{};       // [0] unused
     std::array<QPushButton*, mediarules::kSeriesCount + 1> m_buttons{}; // [0] is not part of the series

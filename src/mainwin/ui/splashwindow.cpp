@@ -1,4 +1,4 @@
-#include "mainwin/ui/form2.h"
+#include "mainwin/ui/splashwindow.h"
 
 #include <QLabel>
 #include <QLinearGradient>
@@ -32,7 +32,7 @@ QPixmap splashPicture(QSize size)
 
 } // namespace
 
-Form2::Form2(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("Form2"));
     setFixedSize(480, 300);
@@ -47,5 +47,5 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::Frameless
     m_panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_timer.setObjectName(QStringLiteral("Timer1"));
     m_timer.setSingleShot(true);
-    connect(&m_timer, &QTimer::timeout, this, &Form2::timerFired);
+    connect(&m_timer, &QTimer::timeout, this, &SplashWindow::timerFired);
 }

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "mainwin/ui/frmscroll.h"
+#include "mainwin/ui/largepicturewindow.h"
 #include "support/mediatree.h"
 
 namespace {
@@ -15,7 +15,8 @@ namespace {
 struct Viewer : ::testing::Test {
     MediaTree tree;
     QString entry = "1963";
-    QPointer<FrmScroll> viewer = new FrmScroll([this] { return entry; }, QSize(1024, 768), 0);
+    QPointer<LargePictureWindow> viewer =
+        new LargePictureWindow([this] { return entry; }, QRect(0, 0, 1024, 768));
 
     ~Viewer() override { delete viewer.data(); }
 
@@ -30,7 +31,7 @@ struct Viewer : ::testing::Test {
     template <typename T> T* find(const char* name) { return viewer->findChild<T*>(name); }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(Viewer, OpensInTheScrollingViewWithBarsSetForThePicture)
 {
@@ -38,7 +39,7 @@ TEST_F(Viewer, OpensInTheScrollingViewWithBarsSetForThePicture)
                                          QSize(800, 600)));
     EXPECT_EQ(viewer->windowTitle(), "The Zephane Folarium    1963 Advertisement");
     EXPECT_TRUE(viewer->scrollingViewShown());
-    EXPECT_EQ(viewer->size(), QSize(1024, 768));
+    EXPECT_EQ(viewer->frameGeometry().size(), QSize(1024, 768)); // the frame included
     auto* h = find<QScrollBar>("HScroll1");
     auto* parent = find<QWidget>("picParent");
     ASSERT_TRUE(h && parent);
@@ -93,7 +94,7 @@ TEST_F(Viewer, SeriesPageRefusesToZoomOut)
 TEST_F(Viewer, RightClickInEitherViewCloses)
 {
     ASSERT_TRUE(viewer->showLargePicture(picture(900, 1200), "c", QSize(800, 600)));
-    QSignalSpy unloaded(viewer.data(), &FrmScroll::unloaded);
+    QSignalSpy unloaded(viewer.data(), &LargePictureWindow::unloaded);
     QTest::mouseClick(find<QLabel>("picChild"), Qt::LeftButton);
     QTest::mousePress(find<QLabel>("Image1"), Qt::RightButton);
     EXPECT_EQ(unloaded.count(), 1);
@@ -104,7 +105,7 @@ TEST_F(Viewer, RightClickInEitherViewCloses)
 TEST_F(Viewer, CornerButtonCloses)
 {
     ASSERT_TRUE(viewer->showLargePicture(picture(900, 1200), "c", QSize(800, 600)));
-    QSignalSpy unloaded(viewer.data(), &FrmScroll::unloaded);
+    QSignalSpy unloaded(viewer.data(), &LargePictureWindow::unloaded);
     QTest::mouseClick(find<QPushButton>("SSCommand1"), Qt::LeftButton);
     EXPECT_EQ(unloaded.count(), 1);
 }
@@ -116,4 +117,45 @@ TEST_F(Viewer, MissingOrCorruptPictureFailsAndShowsNothing)
     const QString bad = tree.add("bad.jpg", QByteArray("\xff\xd8\xff garbage", 12));
     EXPECT_FALSE(viewer->showLargePicture(bad, "c", QSize(800, 600)));
     EXPECT_FALSE(viewer->isVisible());
+}
+
+// The whole window, frame included, fills the screen's available area: under a window manager the bottom
+// scroll bar and the "X" stay on the screen, and a panel at the screen's top pushes the window down.
+TEST(LargePictureFit, TheFramedWindowFillsTheAvailableAreaExactly)
+{
+    struct Case {
+        QRect available;
+        QMargins frame;
+    };
+    const Case cases[] = {
+        {QRect(0, 0, 1024, 768), QMargins()},
+        {QRect(0, 0, 1024, 768), QMargins(4, 24, 4, 4)},
+        {QRect(0, 28, 1280, 996), QMargins(1, 30, 1, 1)},
+        {QRect(1920, 0, 800, 600), QMargins(5, 5, 5, 5)},
+    };
+    for (const Case& c : cases) {
+        const QRect client = largepicture::fittedClientGeometry(c.available, c.frame);
+        const QRect framed = client.marginsAdded(c.frame);
+        EXPECT_EQ(framed, c.available) << c.frame.top();
+    }
+    // A frame larger than the area leaves a window that still exists.
+    EXPECT_FALSE(largepicture::fittedClientGeometry(QRect(0, 0, 20, 20), QMargins(15, 15, 15, 15)).isEmpty());
+}
+
+TEST_F(Viewer, ShownInsideTheAvailableAreaWithItsFrame)
+{
+    delete viewer.data();
+    const QRect area(0, 30, 1024, 738); // a panel takes the screen's top
+    viewer = new LargePictureWindow([this] { return entry; }, area);
+    ASSERT_TRUE(viewer->showLargePicture(picture(3000, 2000), "c", QSize(800, 600)));
+    const QRect framed = viewer->frameGeometry();
+    EXPECT_TRUE(area.contains(framed))
+        << framed.x() << "," << framed.y() << " " << framed.width() << "x" << framed.height();
+    EXPECT_EQ(framed.topLeft(), area.topLeft());
+    // The bottom scroll bar and the close button lie inside the window, hence on the screen.
+    auto* h = find<QScrollBar>("HScroll1");
+    auto* close = find<QPushButton>("SSCommand1");
+    EXPECT_LE(h->geometry().bottom(), viewer->height() - 1);
+    EXPECT_LE(close->geometry().bottom(), viewer->height() - 1);
+    EXPECT_LE(close->geometry().right(), viewer->width() - 1);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 #include <QMainWindow>
@@ -10,7 +12,9 @@
 #include "mainwin/mainview.h"
 #include "mainwin/ui/richtextseam.h"
 
-class MainController;
+class Commands;
+class IMainWindowListener;
+class MainMenu;
 class MediaFiles;
 class QAction;
 class QFrame;
@@ -23,16 +27,19 @@ class QTextBrowser;
 class QToolButton;
 
 // The main window: year strip, content buttons, photo, entry panels, details box and the menu bar. Every
-// control keeps its design name as object name; every event is forwarded to the MainController.
-class Form1 final : public QMainWindow, public IMainView {
+// control keeps its design name as object name. It decides nothing: every event goes to its listener
+// (MainController), every menu item runs its command.
+class MainWindow final : public QMainWindow, public IMainView {
     Q_OBJECT
 public:
     static constexpr int kTwipsPerPixel = 15;
 
-    explicit Form1(const MediaFiles& files, QWidget* parent = nullptr);
-    ~Form1() override;
+    MainWindow(const MediaFiles& files, const Commands& commands, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    void setController(MainController* controller) { m_controller = controller; }
+    void setListener(IMainWindowListener* listener) { m_listener = listener; }
+    // Shows or hides the hourglass pointer; the window never touches the pointer itself.
+    void setBusyHook(std::function<void(bool)> hook) { m_busyHook = std::move(hook); }
     void setRichTextLoader(RichTextLoader loader) { m_richText = std::move(loader); }
     // Picture panels are added by the window parts that show emblems, script and clip art.
     void registerPicturePanel(catalogue::PicturePanel panel, QWidget* widget) { m_pictures[panel] = widget; }
@@ -46,16 +53,17 @@ public:
 
     QPushButton* yearButton(int index) const;
     QPushButton* contentButton(catalogue::ContentButton b) const { return m_content[b]; }
-    // A menu item by object name and, for menu arrays, index.
-    QAction* menuItem(const QString& objectName, int index = -1) const;
-    QLabel* photoLabel() const { return m_image4; }
-    // The client area, the year strip and its Exit button: the panels laid over the window use them.
-    QWidget* client() const { return m_client; }
-    QFrame* yearStrip() const { return m_frame1; }
-    QPushButton* exitButton() const { return m_exit; }
-    QTextBrowser* detailsBox() const { return m_details; }
-    QLineEdit* fileNameBox() const { return m_txtFile; }
+    const MainMenu& menu() const { return *m_menu; }
     PhotoCache& photoCache() { return m_cache; }
+
+    // Geometry offered to the panels laid over the window, as values in client coordinates.
+    QWidget* client() const { return m_client; }
+    QRect clientRect() const;
+    QRect yearStripRect() const;
+    // From the year strip's left edge to cmdExit's right edge, full client height.
+    QRect yearStripSpan() const;
+    // Image4's rectangle.
+    QRect photoGeometry() const;
 
     // IMainView
     bool showPhoto(const QString& mediaPath) override;
@@ -67,10 +75,8 @@ public:
     bool detailsVisible() const override;
     bool loadDetails(const QString& mediaPath) override;
     void setDetailsVisible(bool visible) override;
-    QRect detailsGeometry() const override;
-    void setDetailsGeometry(const QRect& geometry) override;
-    QRect adButtonGeometry() const override;
-    QRect photoGeometry() const override;
+    void placeCaptionBox(bool topTen, const QString& photoNumber) override;
+    void placeDetailsBesideAdButton(QSize size) override;
     void setEntryCaption(const QString& text) override;
     void setContentButtonEnabled(catalogue::ContentButton button, bool enabled) override;
     bool contentButtonEnabled(catalogue::ContentButton button) const override;
@@ -88,14 +94,6 @@ public:
     void setFileNameVisible(bool visible) override;
     void raiseDetails() override;
 
-signals:
-    // Menu items and content buttons whose windows are built elsewhere announce themselves here.
-    void contentButtonClicked(catalogue::ContentButton button);
-    void menuItemTriggered(const QString& objectName, int index);
-    // A click into rtbDetails or txtFile.
-    void detailsClicked();
-    void fileNameClicked();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -103,14 +101,13 @@ protected:
 
 private:
     void buildControls();
-    void buildMenus();
-    QMenu* addMenu(QMenu* parent, const QString& caption, const QString& name);
-    QAction* addItem(QMenu* menu, const QString& caption, const QString& name, int index = -1);
     void placeTwips(QWidget* w, int left, int top, int width, int height);
     void fitClientSize();
 
     const MediaFiles& m_files;
-    MainController* m_controller = nullptr;
+    IMainWindowListener* m_listener = nullptr;
+    std::function<void(bool)> m_busyHook;
+    std::unique_ptr<MainMenu> m_menu;
     RichTextLoader m_richText = loadRichTextDetails;
     PhotoCache m_cache;
     QWidget* m_client = nullptr;
@@ -127,8 +124,6 @@ private:
     std::vector<QPushButton*> m_years; // [0] is button 1
     std::array<QListWidget*, 2> m_lists{};
     std::map<catalogue::PicturePanel, QWidget*> m_pictures;
-    std::vector<QAction*> m_items;
     int m_seriesPanelTop = 0;
-    bool m_busy = false;
     bool m_eatSpaceRelease = false;
 };

@@ -6,9 +6,9 @@ class QPushButton;
 class QTextBrowser;
 
 // The document viewer window: one document in rtbText, a close button and a print button under it (and the
-// two sound buttons, which openers hide). It knows nothing of which documents exist; TxtFormHost loads it,
+// two sound buttons, which openers hide). It knows nothing of which documents exist; DocumentViewerHost loads it,
 // fills it and unloads it.
-class TxtForm : public QDialog {
+class DocumentWindow : public QDialog {
     Q_OBJECT
 public:
     enum class CloseReason { None, CloseButton, CloseBox };
@@ -21,7 +21,7 @@ public:
     static constexpr QRect kPrintButton{496, 416, 25, 25};
     static constexpr QSize kClientSize{529, 449};
 
-    explicit TxtForm(QWidget* parent = nullptr);
+    explicit DocumentWindow(QWidget* parent = nullptr);
 
     QTextBrowser* rtbText() const { return m_rtbText; }
     QPushButton* SSCommand1() const { return m_close; }

@@ -1,4 +1,4 @@
-#include "viewers/ui/txtform.h"
+#include "viewers/ui/documentwindow.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -26,7 +26,7 @@ QPushButton* pictureButton(QWidget* parent, const char* name, const QString& acc
 }
 }  // namespace
 
-TxtForm::TxtForm(QWidget* parent) : QDialog(parent)
+DocumentWindow::DocumentWindow(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("txtForm"));
     setFixedSize(kClientSize);
@@ -60,11 +60,11 @@ TxtForm::TxtForm(QWidget* parent) : QDialog(parent)
         m_closeReason = CloseReason::CloseButton;
         done(QDialog::Accepted);
     });
-    connect(m_print, &QPushButton::clicked, this, &TxtForm::printRequested);
+    connect(m_print, &QPushButton::clicked, this, &DocumentWindow::printRequested);
     centre();
 }
 
-bool TxtForm::loadDocument(const QString& realPath)
+bool DocumentWindow::loadDocument(const QString& realPath)
 {
     if (!loadRichTextFile(realPath, *m_rtbText->document()))
         return false;
@@ -72,7 +72,7 @@ bool TxtForm::loadDocument(const QString& realPath)
     return true;
 }
 
-void TxtForm::centre()
+void DocumentWindow::centre()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
@@ -81,7 +81,7 @@ void TxtForm::centre()
     move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
 
-void TxtForm::closeEvent(QCloseEvent* event)
+void DocumentWindow::closeEvent(QCloseEvent* event)
 {
     if (m_closeReason == CloseReason::None)
         m_closeReason = CloseReason::CloseBox;

@@ -9,13 +9,13 @@
 class IPrinter;
 class QDialog;
 class QWidget;
-class TxtForm;
+class DocumentWindow;
 struct DocumentState;
 
 // The one document viewer of the program: loads txtForm on first use (centred, captioned from
 // DocumentState), unloads it when it is closed, and prints its document. Openers reach it through
 // IDocumentViewer.
-class TxtFormHost final : public IDocumentViewer {
+class DocumentViewerHost final : public IDocumentViewer {
 public:
     struct Hooks {
         // after the close button (not the close box): enable the main window, focus the next year button
@@ -24,8 +24,8 @@ public:
         std::function<void(QDialog&)> runModal;
     };
 
-    TxtFormHost(DocumentState& state, IPrinter& printer, QWidget* parent = nullptr);
-    ~TxtFormHost() override;
+    DocumentViewerHost(DocumentState& state, IPrinter& printer, QWidget* parent = nullptr);
+    ~DocumentViewerHost() override;
 
     void setHooks(Hooks hooks) { m_hooks = std::move(hooks); }
 
@@ -42,7 +42,7 @@ public:
     void unload() override;
 
     // The loaded window, or null.
-    TxtForm* form() const { return m_form.data(); }
+    DocumentWindow* form() const { return m_form.data(); }
 
     // Prints the shown document with one-inch margins, as the print button does.
     bool print();
@@ -53,6 +53,6 @@ private:
     DocumentState& m_state;
     IPrinter& m_printer;
     QWidget* m_parent;
-    QPointer<TxtForm> m_form;
+    QPointer<DocumentWindow> m_form;
     Hooks m_hooks;
 };

@@ -1,7 +1,6 @@
-#include "mainwin/ui/frmscroll.h"
+#include "mainwin/ui/largepicturewindow.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
@@ -27,10 +26,11 @@ void applyBar(QScrollBar* bar, const largepicture::ScrollBar& b)
     bar->setEnabled(b.enabled);
 }
 
-}  // namespace
+} // namespace
 
-FrmScroll::FrmScroll(std::function<QString()> entryLabel, QSize screen, int mainWindowTop, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_entryLabel(std::move(entryLabel)), m_screen(screen)
+LargePictureWindow::LargePictureWindow(std::function<QString()> entryLabel, QRect screenArea, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_entryLabel(std::move(entryLabel)), m_area(screenArea),
+      m_screen(screenArea.size())
 {
     setObjectName(QStringLiteral("frmScroll"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -61,8 +61,10 @@ FrmScroll::FrmScroll(std::function<QString()> entryLabel, QSize screen, int main
     m_vScroll->setObjectName(QStringLiteral("VScroll1"));
     for (QScrollBar* bar : {m_hScroll, m_vScroll})
         bar->setSingleStep(20);
-    connect(m_hScroll, &QScrollBar::valueChanged, this, [this](int v) { m_picChild->move(-v, m_picChild->y()); });
-    connect(m_vScroll, &QScrollBar::valueChanged, this, [this](int v) { m_picChild->move(m_picChild->x(), -v); });
+    connect(m_hScroll, &QScrollBar::valueChanged, this,
+            [this](int v) { m_picChild->move(-v, m_picChild->y()); });
+    connect(m_vScroll, &QScrollBar::valueChanged, this,
+            [this](int v) { m_picChild->move(m_picChild->x(), -v); });
 
     m_close = new QPushButton(QStringLiteral("X"), this);
     m_close->setObjectName(QStringLiteral("SSCommand1"));
@@ -72,26 +74,26 @@ FrmScroll::FrmScroll(std::function<QString()> entryLabel, QSize screen, int main
     m_layout.horizontal.geometry = QRect(0, 0, 0, m_hScroll->sizeHint().height());
     m_layout.vertical.geometry = QRect(0, 0, m_vScroll->sizeHint().width(), 0);
 
-    // On load: at the screen's left edge and the main window's top, picture boxes borderless and shown.
-    move(0, mainWindowTop);
+    // On load: at the screen area's top left corner, picture boxes borderless and shown.
+    move(m_area.topLeft());
     m_picChild->move(0, 0);
 }
 
-void FrmScroll::prepare()
+void LargePictureWindow::prepare()
 {
-    resize(m_screen);
-    applyLayout(size());  // a size change lays the viewer out at once
+    fitToScreen();
+    applyLayout(size()); // a size change lays the viewer out at once
     m_picParent->hide();
     m_picChild->hide();
     m_picChild->move(0, 0);
 }
 
-void FrmScroll::setCaption(const QString& caption)
+void LargePictureWindow::setCaption(const QString& caption)
 {
     setWindowTitle(caption);
 }
 
-bool FrmScroll::loadPicture(const QString& realPath)
+bool LargePictureWindow::loadPicture(const QString& realPath)
 {
     m_hScroll->hide();
     m_vScroll->hide();
@@ -103,26 +105,26 @@ bool FrmScroll::loadPicture(const QString& realPath)
         return false;
     m_picture = QPixmap::fromImage(image);
     m_picChild->setPixmap(m_picture);
-    m_picChild->resize(m_picture.size());  // auto-size
+    m_picChild->resize(m_picture.size()); // auto-size
     m_image1->setPixmap(m_picture);
     return true;
 }
 
-void FrmScroll::finishShowing(QSize layoutClient)
+void LargePictureWindow::finishShowing(QSize layoutClient)
 {
     m_image1->setGeometry(m_picChild->x(), m_picChild->y(), 620, m_picParent->height());
     m_image1->lower();
     applyLayout(layoutClient);
     // The four controls of the scrolling view were hidden above: switching each shows them all.
     toggleScrollingView();
-    QGuiApplication::restoreOverrideCursor();
     show();
+    refitWhenFrameChanged();
     raise();
     activateWindow();
     applyLayout(size());
 }
 
-bool FrmScroll::showLargePicture(const QString& realPath, const QString& caption, QSize layoutClient)
+bool LargePictureWindow::showLargePicture(const QString& realPath, const QString& caption, QSize layoutClient)
 {
     prepare();
     setCaption(caption);
@@ -132,41 +134,41 @@ bool FrmScroll::showLargePicture(const QString& realPath, const QString& caption
     return true;
 }
 
-bool FrmScroll::scrollingViewShown() const
+bool LargePictureWindow::scrollingViewShown() const
 {
     return !m_picParent->isHidden();
 }
 
-void FrmScroll::toggleScrollingView()
+void LargePictureWindow::toggleScrollingView()
 {
     for (QWidget* w : {static_cast<QWidget*>(m_hScroll), static_cast<QWidget*>(m_vScroll), m_picParent,
                        static_cast<QWidget*>(m_picChild)})
         w->setVisible(w->isHidden());
 }
 
-void FrmScroll::zoomOut()
+void LargePictureWindow::zoomOut()
 {
-    const std::optional<QRect> fitted =
-        largepicture::zoomOut(windowTitle(), m_entryLabel ? m_entryLabel() : QString(), m_screen, m_image1->geometry());
+    const std::optional<QRect> fitted = largepicture::zoomOut(
+        windowTitle(), m_entryLabel ? m_entryLabel() : QString(), m_screen, m_image1->geometry());
     if (!fitted)
         return;
     m_image1->setGeometry(*fitted);
     toggleScrollingView();
 }
 
-void FrmScroll::zoomIn()
+void LargePictureWindow::zoomIn()
 {
     for (QWidget* w : {static_cast<QWidget*>(m_hScroll), static_cast<QWidget*>(m_vScroll), m_picParent,
                        static_cast<QWidget*>(m_picChild)})
         w->show();
 }
 
-void FrmScroll::relayout()
+void LargePictureWindow::relayout()
 {
     applyLayout(size());
 }
 
-void FrmScroll::applyLayout(QSize client)
+void LargePictureWindow::applyLayout(QSize client)
 {
     const QSize bars(m_vScroll->sizeHint().width(), m_hScroll->sizeHint().height());
     m_layout = largepicture::layout(client, m_picChild->size(), bars, m_layout);
@@ -178,37 +180,108 @@ void FrmScroll::applyLayout(QSize client)
         m_close->setFocus();
 }
 
-void FrmScroll::resizeEvent(QResizeEvent* event)
+void LargePictureWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     applyLayout(size());
 }
 
-void FrmScroll::closeEvent(QCloseEvent* event)
+QMargins LargePictureWindow::frameMargins() const
+{
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom());
+}
+
+void LargePictureWindow::fitToScreen()
+{
+    m_fitting = true;
+    m_fittedFrame = frameMargins();
+    setGeometry(largepicture::fittedClientGeometry(m_area, m_fittedFrame));
+    m_fitting = false;
+}
+
+void LargePictureWindow::refitWhenFrameChanged()
+{
+    // A window manager frames the window once it is shown; the frame must not push the bottom scroll bar
+    // and the "X" off the screen.
+    if (!m_fitting && isVisible() && frameMargins() != m_fittedFrame)
+        fitToScreen();
+}
+
+void LargePictureWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    refitWhenFrameChanged();
+}
+
+bool LargePictureWindow::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    // The window manager's frame is known only once the framed window is mapped and activated.
+    switch (event->type()) {
+    case QEvent::WindowActivate:
+    case QEvent::ActivationChange:
+    case QEvent::Paint:
+        refitWhenFrameChanged();
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
+void LargePictureWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    refitWhenFrameChanged();
+}
+
+void LargePictureWindow::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
     emit unloaded();
 }
 
-void FrmScroll::keyPressEvent(QKeyEvent* event)
+void LargePictureWindow::keyPressEvent(QKeyEvent* event)
 {
     // Keyboard users scroll with the arrows and page keys, and leave with Escape.
     QScrollBar* bar = (event->modifiers() & Qt::ShiftModifier) ? m_hScroll : m_vScroll;
     switch (event->key()) {
-    case Qt::Key_Escape: close(); return;
-    case Qt::Key_Left: m_hScroll->triggerAction(QAbstractSlider::SliderSingleStepSub); return;
-    case Qt::Key_Right: m_hScroll->triggerAction(QAbstractSlider::SliderSingleStepAdd); return;
-    case Qt::Key_Up: m_vScroll->triggerAction(QAbstractSlider::SliderSingleStepSub); return;
-    case Qt::Key_Down: m_vScroll->triggerAction(QAbstractSlider::SliderSingleStepAdd); return;
-    case Qt::Key_PageUp: bar->triggerAction(QAbstractSlider::SliderPageStepSub); return;
-    case Qt::Key_PageDown: bar->triggerAction(QAbstractSlider::SliderPageStepAdd); return;
-    case Qt::Key_Plus: zoomIn(); return;
-    case Qt::Key_Minus: zoomOut(); return;
-    default: QWidget::keyPressEvent(event);
+    case Qt::Key_Escape:
+        close();
+        return;
+    case Qt::Key_Left:
+        m_hScroll->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        return;
+    case Qt::Key_Right:
+        m_hScroll->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        return;
+    case Qt::Key_Up:
+        m_vScroll->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        return;
+    case Qt::Key_Down:
+        m_vScroll->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        return;
+    case Qt::Key_PageUp:
+        bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+        return;
+    case Qt::Key_PageDown:
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        return;
+    case Qt::Key_Plus:
+        zoomIn();
+        return;
+    case Qt::Key_Minus:
+        zoomOut();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
     }
 }
 
-bool FrmScroll::eventFilter(QObject* watched, QEvent* event)
+bool LargePictureWindow::eventFilter(QObject* watched, QEvent* event)
 {
     const bool picture = watched == m_picChild;
     const bool fitted = watched == m_image1;
@@ -218,8 +291,8 @@ bool FrmScroll::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    if ((picture || fitted) && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if ((picture || fitted) && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (picture)
             zoomOut();
         else

@@ -1,4 +1,4 @@
-#include "mainwin/ui/form1.h"
+#include "mainwin/ui/mainwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,8 +17,12 @@
 
 #include "catalog/catalogue.h"
 #include "catalog/mediafiles.h"
+#include "catalog/mediarules.h"
+#include "mainwin/captionbox.h"
 #include "mainwin/captions.h"
-#include "mainwin/maincontroller.h"
+#include "mainwin/mainwindowlistener.h"
+#include "mainwin/ui/mainmenu.h"
+#include "mainwin/yearkeys.h"
 
 using namespace catalogue;
 
@@ -89,33 +93,37 @@ QPixmap designPicture(QSize size)
 
 QRect twips(const QRect& r)
 {
-    return QRect(r.x() / Form1::kTwipsPerPixel, r.y() / Form1::kTwipsPerPixel,
-                 r.width() / Form1::kTwipsPerPixel, r.height() / Form1::kTwipsPerPixel);
+    return QRect(r.x() / MainWindow::kTwipsPerPixel, r.y() / MainWindow::kTwipsPerPixel,
+                 r.width() / MainWindow::kTwipsPerPixel, r.height() / MainWindow::kTwipsPerPixel);
+}
+
+// The row of the first magazine in the library table.
+int firstMagazineRow()
+{
+    const mediarules::LibraryDocument* first = mediarules::libraryDocument(QStringLiteral("mnuMag"), 1);
+    return first ? int(first - mediarules::libraryDocuments().data()) : -1;
 }
 
 } // namespace
 
-Form1::Form1(const MediaFiles& files, QWidget* parent) : QMainWindow(parent), m_files(files)
+MainWindow::MainWindow(const MediaFiles& files, const Commands& commands, QWidget* parent)
+    : QMainWindow(parent), m_files(files)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("The Zephane Folarium  2000"));
     buildControls();
-    buildMenus();
+    m_menu = std::make_unique<MainMenu>(*menuBar(), commands);
     fitClientSize();
 }
 
-Form1::~Form1()
-{
-    if (m_busy)
-        QApplication::restoreOverrideCursor();
-}
+MainWindow::~MainWindow() = default;
 
-void Form1::placeTwips(QWidget* w, int left, int top, int width, int height)
+void MainWindow::placeTwips(QWidget* w, int left, int top, int width, int height)
 {
     w->setGeometry(twips(QRect(left, top, width, height)));
 }
 
-void Form1::buildControls()
+void MainWindow::buildControls()
 {
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("Form1Client"));
@@ -139,7 +147,10 @@ void Form1::buildControls()
         placeTwips(b, p.left, p.top, p.width, p.height);
         m_content[p.button] = b;
         const ContentButton which = p.button;
-        connect(b, &QPushButton::clicked, this, [this, which] { emit contentButtonClicked(which); });
+        connect(b, &QPushButton::clicked, this, [this, which] {
+            if (m_listener)
+                m_listener->contentButtonClicked(which);
+        });
     }
 
     m_spin = new QWidget(m_client);
@@ -156,12 +167,12 @@ void Form1::buildControls()
     forward->setAccessibleName(QStringLiteral("Next photo"));
     forward->setGeometry(m_spin->width() / 2, 0, m_spin->width() - m_spin->width() / 2, m_spin->height());
     connect(back, &QToolButton::clicked, this, [this] {
-        if (m_controller)
-            m_controller->StepPhotoBack();
+        if (m_listener)
+            m_listener->StepPhotoBack();
     });
     connect(forward, &QToolButton::clicked, this, [this] {
-        if (m_controller)
-            m_controller->StepPhotoForward();
+        if (m_listener)
+            m_listener->StepPhotoForward();
     });
 
     auto panel = [this](const QString& name, const QString& caption) {
@@ -176,7 +187,9 @@ void Form1::buildControls()
     placeTwips(m_panPhoto, 720, 360, 390, 300);
     m_panYear = panel(QStringLiteral("panYear"), catalogue::kNoEntry);
     placeTwips(m_panYear, 1080, 360, 810, 300);
-    m_panYear->setAccessibleName(QStringLiteral("Entry"));
+    // Screen readers read the panels' changing text as their name; the description tells their role.
+    m_panYear->setAccessibleDescription(QStringLiteral("The model year or collection shown"));
+    m_panPhoto->setAccessibleDescription(QStringLiteral("Number of the photo shown"));
 
     m_details = new QTextBrowser(m_client);
     m_details->setObjectName(QStringLiteral("rtbDetails"));
@@ -197,8 +210,8 @@ void Form1::buildControls()
     m_reload->setGeometry(250, 24, 80, 20);
     m_reload->hide();
     connect(m_reload, &QPushButton::clicked, this, [this] {
-        if (m_controller)
-            m_controller->reloadArray();
+        if (m_listener)
+            m_listener->reloadArray();
     });
 
     m_frame1 = new QFrame(m_client);
@@ -213,8 +226,8 @@ void Form1::buildControls()
         b->setGeometry(twips(yearButtonDesign(i)));
         b->installEventFilter(this);
         connect(b, &QPushButton::clicked, this, [this, i] {
-            if (m_controller)
-                m_controller->yearButtonClicked(i);
+            if (m_listener)
+                m_listener->yearButtonClicked(i);
         });
         m_years.push_back(b);
     }
@@ -232,147 +245,7 @@ void Form1::buildControls()
     }
 }
 
-QMenu* Form1::addMenu(QMenu* parent, const QString& caption, const QString& name)
-{
-    QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
-    menu->setObjectName(name);
-    menu->menuAction()->setObjectName(name);
-    m_items.push_back(menu->menuAction());
-    return menu;
-}
-
-QAction* Form1::addItem(QMenu* menu, const QString& caption, const QString& name, int index)
-{
-    QAction* a = menu ? menu->addAction(caption) : menuBar()->addAction(caption);
-    a->setObjectName(arrayName(name, index));
-    if (index >= 0)
-        a->setProperty(kIndexProperty, index);
-    m_items.push_back(a);
-    connect(a, &QAction::triggered, this, [this, name, index] { emit menuItemTriggered(name, index); });
-    return a;
-}
-
-void Form1::buildMenus()
-{
-    auto* file = addMenu(nullptr, QStringLiteral("&File"), QStringLiteral("mnuFile"));
-    addItem(file, QStringLiteral("&Copy CD-ROM photos to hard drive"), QStringLiteral("mnuCopy"));
-    addItem(file, QStringLiteral("&Remove photos from hard drive"), QStringLiteral("mnuRemove"));
-    file->addSeparator();
-    addItem(file, QStringLiteral("&Copy CD-ROM movies to hard drive"), QStringLiteral("mnuCopyMovies"));
-    addItem(file, QStringLiteral("&Remove movies from hard drive"), QStringLiteral("mnuRemoveMovies"));
-    file->addSeparator();
-    addItem(file, QStringLiteral("&Install Screen saver"), QStringLiteral("mnuSaver"));
-    addItem(file, QStringLiteral("Install Intel &Video Software"), QStringLiteral("mnuVideo"));
-    file->addSeparator();
-    addItem(file, QStringLiteral("Print &Photo"), QStringLiteral("mnuPrintPhoto"));
-    addItem(file, QStringLiteral("Print &Booklet"), QStringLiteral("mnuPrnt"));
-    addItem(file, QStringLiteral("Print &Setup"), QStringLiteral("mnuPrint"));
-    file->addSeparator();
-    addItem(file, QStringLiteral("Check Screen Resolution Setting"), QStringLiteral("mnuCheckScreen"));
-    file->addSeparator();
-    addItem(file, QStringLiteral("Show File &Names"), QStringLiteral("mnuNames"));
-    file->addSeparator();
-    QAction* exit = addItem(file, QStringLiteral("E&xit"), QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-
-    addItem(nullptr, QStringLiteral("Sound &Effects"), QStringLiteral("mnuSound"));
-    addItem(nullptr, QStringLiteral("&Movies"), QStringLiteral("mnuMovies"));
-
-    auto* lit = addMenu(nullptr, QStringLiteral("&Literature"), QStringLiteral("mnuLiterature"));
-    connect(addItem(lit, QStringLiteral("Top Ten Zephane &People"), QStringLiteral("mnuTopTen")),
-            &QAction::triggered, this, [this] {
-                if (m_controller)
-                    m_controller->topTenMenu();
-            });
-    addItem(lit, QStringLiteral("&Shark Quarterly Interview with Ledric Tazura"),
-            QStringLiteral("mnuTazura1"));
-    auto* articles = addMenu(lit, QStringLiteral("Zephane &Articles"), QStringLiteral("mnuLitArticles"));
-    const char* const articleCaptions[] = {"&Hand Signals and Other Greetings",
-                                           "&Commemorating the Z4",
-                                           "&Long Live the King!",
-                                           "&Save the Wave",
-                                           "&The Ten second Trip",
-                                           "The &Moment"};
-    for (int i = 1; i <= 6; ++i)
-        addItem(articles, QString::fromLatin1(articleCaptions[i - 1]), QStringLiteral("mnuArticles"), i);
-    addItem(lit, QStringLiteral("Zephane &Books"), QStringLiteral("mnuBooks"));
-    addItem(lit, QStringLiteral("Zephane &Catalogs"), QStringLiteral("mnuCatalogs"));
-    auto* mags = addMenu(lit, QStringLiteral("Zephane &Magazines"), QStringLiteral("mnuMagazines"));
-    const char* const magCaptions[] = {
-        "Zephane &Capers",    "Zephane &Fever",           "Zephane &Journal", "Zephane &Magasinet",
-        "Zephane &Quarterly", "Zephane &Restorer",        "Zephane &Trader",  "For &Zephs Only",
-        "&Shark Quarterly",   "The Yankee &Lady Gazette", "Z&eph Magazine",   "Zeph V&ues",
-        "&Y-Car On-Line"};
-    for (int i = 1; i <= 13; ++i)
-        addItem(mags, QString::fromLatin1(magCaptions[i - 1]), QStringLiteral("mnuMag"), i);
-
-    auto* misc = addMenu(nullptr, QStringLiteral("Mis&cellaneous"), QStringLiteral("mnuMisc"));
-    addItem(misc, QStringLiteral("Zephane &Advertising Checklist"), QStringLiteral("mnuADs"));
-    addItem(misc, QStringLiteral("Zephane &Engines"), QStringLiteral("mnuEngines"));
-    addItem(misc, QStringLiteral("Zephane &Glossary"), QStringLiteral("mnuGlossary"));
-    connect(addItem(misc, QStringLiteral("&Miscellany"), QStringLiteral("mnuMiscellany")),
-            &QAction::triggered, this, [this] {
-                if (m_controller)
-                    m_controller->miscellanyMenu();
-            });
-    auto* museums = addMenu(misc, QStringLiteral("&Zephane Museums"), QStringLiteral("mnuMuseums"));
-    for (int i = 1; i <= 2; ++i) {
-        const Collection* c = collectionByMenu(CollectionMenu::Museums, i);
-        connect(addItem(museums, c ? c->menuCaption : QString(), QStringLiteral("mnuMus"), i),
-                &QAction::triggered, this, [this, i] {
-                    if (m_controller)
-                        m_controller->museumMenu(i);
-                });
-    }
-    addItem(misc, QStringLiteral("Zephane &Timeline"), QStringLiteral("mnuTimeLine"));
-    addItem(misc, QStringLiteral("Zephane &Identification Guide"), QStringLiteral("MnuIDZeph"));
-    addItem(misc, QStringLiteral("&The Illustrated Zephane"), QStringLiteral("mnuOstrand"));
-
-    struct Array {
-        const char* menuCaption;
-        const char* menuName;
-        const char* itemName;
-        CollectionMenu kind;
-        int count;
-        void (MainController::*handler)(int);
-    };
-    const Array arrays[] = {
-        {"&Artwork", "mnuArtWork", "mnuArt", CollectionMenu::Art, 5, &MainController::artMenu},
-        {"&Zeph Stuff", "mnustuff", "mnuzephstuff", CollectionMenu::ZephStuff, 14,
-         &MainController::zephStuffMenu},
-        {"S&pecialty", "mnuSpecial", "mnuSpecialty", CollectionMenu::Specialty, 11,
-         &MainController::specialtyMenu},
-    };
-    for (const Array& arr : arrays) {
-        auto* menu =
-            addMenu(nullptr, QString::fromLatin1(arr.menuCaption), QString::fromLatin1(arr.menuName));
-        for (int i = 0; i < arr.count; ++i) {
-            const Collection* c = collectionByMenu(arr.kind, i);
-            QAction* a = addItem(menu, c ? c->menuCaption : QString(), QString::fromLatin1(arr.itemName), i);
-            auto handler = arr.handler;
-            connect(a, &QAction::triggered, this, [this, handler, i] {
-                if (m_controller)
-                    (m_controller->*handler)(i);
-            });
-        }
-    }
-
-    addItem(nullptr, QStringLiteral("&SlideShow"), QStringLiteral("mnuSlideShow"));
-
-    auto* help = addMenu(nullptr, QStringLiteral("&Help"), QStringLiteral("mnuHelp"));
-    addItem(help, QStringLiteral("&Contents"), QStringLiteral("mnuContents"));
-    help->addSeparator();
-    addItem(help, QStringLiteral("&Register On-Line"), QStringLiteral("mnuRegister"));
-    addItem(help, QStringLiteral("&What's New"), QStringLiteral("mnuWhatsNew"));
-    addItem(help, QStringLiteral("&Introduction"), QStringLiteral("mnuIntro"));
-    addItem(help, QStringLiteral("&Notice"), QStringLiteral("mnuNotice"));
-    addItem(help, QStringLiteral("C&redits"), QStringLiteral("mnuCredits"));
-    addItem(help, QStringLiteral("&About"), QStringLiteral("mnuAbout"));
-    addItem(help, QStringLiteral("&System Info"), QStringLiteral("mnuSysInfo"));
-    addItem(help, QStringLiteral("Contri&butions"), QStringLiteral("mnuContrib"));
-}
-
-void Form1::fitClientSize()
+void MainWindow::fitClientSize()
 {
     QSize client = kClientDesign;
     if (m_image4->geometry() != kImage4Design) {
@@ -390,23 +263,15 @@ void Form1::fitClientSize()
     adjustSize();
 }
 
-QAction* Form1::menuItem(const QString& objectName, int index) const
-{
-    const QString name = arrayName(objectName, index);
-    for (QAction* a : m_items)
-        if (a->objectName() == name)
-            return a;
-    return nullptr;
-}
-
-QPushButton* Form1::yearButton(int index) const
+QPushButton* MainWindow::yearButton(int index) const
 {
     return index >= 1 && index <= int(m_years.size()) ? m_years[index - 1] : nullptr;
 }
 
-void Form1::load(bool hwiSwitch)
+void MainWindow::load(bool hwiSwitch)
 {
-    if (QAction* mag = menuItem(QStringLiteral("mnuMag"), 1))
+    // The first magazine's caption keeps its ampersands as text.
+    if (QAction* mag = m_menu->item(Command::LibraryDocument, firstMagazineRow()))
         mag->setText(DoubleAmpersands(mag->text()));
     setBusy(false);
     m_reload->setVisible(hwiSwitch);
@@ -414,7 +279,7 @@ void Form1::load(bool hwiSwitch)
     show();
 }
 
-void Form1::applyScreenLayout(bool screenIs800x600)
+void MainWindow::applyScreenLayout(bool screenIs800x600)
 {
     if (screenIs800x600) {
         m_seriesPanelTop = m_image4->y() + 10;
@@ -441,7 +306,22 @@ void Form1::applyScreenLayout(bool screenIs800x600)
     fitClientSize();
 }
 
-void Form1::fillYearLists()
+QRect MainWindow::clientRect() const
+{
+    return m_client->rect();
+}
+
+QRect MainWindow::yearStripRect() const
+{
+    return m_frame1->geometry();
+}
+
+QRect MainWindow::yearStripSpan() const
+{
+    return QRect(m_frame1->x(), 0, m_exit->x() + m_exit->width(), m_client->height());
+}
+
+void MainWindow::fillYearLists()
 {
     const QStringList years = bookletYearList();
     for (QListWidget* list : m_lists) {
@@ -452,7 +332,7 @@ void Form1::fillYearLists()
 
 // IMainView -----------------------------------------------------------------------------------------------
 
-bool Form1::showPhoto(const QString& mediaPath)
+bool MainWindow::showPhoto(const QString& mediaPath)
 {
     const std::optional<QString> real = m_files.resolve(mediaPath);
     if (!real)
@@ -466,28 +346,28 @@ bool Form1::showPhoto(const QString& mediaPath)
     return true;
 }
 
-void Form1::hidePhoto()
+void MainWindow::hidePhoto()
 {
     m_image4->hide();
 }
-void Form1::setPhotoVisible(bool visible)
+void MainWindow::setPhotoVisible(bool visible)
 {
     m_image4->setVisible(visible);
 }
-void Form1::setPhotoNumber(const QString& number)
+void MainWindow::setPhotoNumber(const QString& number)
 {
     m_panPhoto->setText(number);
 }
-QString Form1::photoNumber() const
+QString MainWindow::photoNumber() const
 {
     return m_panPhoto->text();
 }
-void Form1::setPhotoFileName(const QString& name)
+void MainWindow::setPhotoFileName(const QString& name)
 {
     m_txtFile->setText(name);
 }
 
-void Form1::focusYearButton(int index, bool enableFirst)
+void MainWindow::focusYearButton(int index, bool enableFirst)
 {
     if (QPushButton* b = yearButton(index)) {
         if (enableFirst)
@@ -496,12 +376,12 @@ void Form1::focusYearButton(int index, bool enableFirst)
     }
 }
 
-bool Form1::detailsVisible() const
+bool MainWindow::detailsVisible() const
 {
     return !m_details->isHidden();
 }
 
-bool Form1::loadDetails(const QString& mediaPath)
+bool MainWindow::loadDetails(const QString& mediaPath)
 {
     const std::optional<QString> real = m_files.resolve(mediaPath);
     if (!real || !m_richText)
@@ -509,28 +389,31 @@ bool Form1::loadDetails(const QString& mediaPath)
     return m_richText(*m_details, *real);
 }
 
-void Form1::setDetailsVisible(bool visible)
+void MainWindow::setDetailsVisible(bool visible)
 {
     m_details->setVisible(visible);
 }
-QRect Form1::detailsGeometry() const
+void MainWindow::placeCaptionBox(bool topTen, const QString& photoNumber)
 {
-    return m_details->geometry();
+    if (!topTen) {
+        placeDetailsBesideAdButton(m_details->size());
+        return;
+    }
+    if (const std::optional<QRect> box = captionbox::topTenBox(photoNumber))
+        m_details->setGeometry(*box);
 }
-void Form1::setDetailsGeometry(const QRect& geometry)
+
+void MainWindow::placeDetailsBesideAdButton(QSize size)
 {
-    m_details->setGeometry(geometry);
+    m_details->setGeometry(captionbox::besideAdButton(size, m_content[Ad]->geometry(), m_image4->geometry()));
 }
-QRect Form1::adButtonGeometry() const
-{
-    return m_content[Ad]->geometry();
-}
-QRect Form1::photoGeometry() const
+
+QRect MainWindow::photoGeometry() const
 {
     return m_image4->geometry();
 }
 
-void Form1::setEntryCaption(const QString& text)
+void MainWindow::setEntryCaption(const QString& text)
 {
     m_panYear->setText(text);
     // Collection names are longer than a year: the panel grows to show them whole.
@@ -538,68 +421,63 @@ void Form1::setEntryCaption(const QString& text)
     m_panYear->resize(std::max(810 / kTwipsPerPixel, needed), m_panYear->height());
 }
 
-void Form1::setContentButtonEnabled(ContentButton button, bool enabled)
+void MainWindow::setContentButtonEnabled(ContentButton button, bool enabled)
 {
     m_content[button]->setEnabled(enabled);
 }
-bool Form1::contentButtonEnabled(ContentButton button) const
+bool MainWindow::contentButtonEnabled(ContentButton button) const
 {
     return m_content[button]->isEnabled();
 }
-void Form1::setContentButtonCaption(ContentButton button, const QString& caption)
+void MainWindow::setContentButtonCaption(ContentButton button, const QString& caption)
 {
     m_content[button]->setText(caption);
 }
 
-void Form1::setYearButtonEnabled(int index, bool enabled)
+void MainWindow::setYearButtonEnabled(int index, bool enabled)
 {
     if (QPushButton* b = yearButton(index))
         b->setEnabled(enabled);
 }
 
-void Form1::showEntryControls()
+void MainWindow::showEntryControls()
 {
     m_spin->show();
     m_panPhoto->show();
     m_panYear->show();
 }
 
-void Form1::setFileNamesMenuEnabled(bool enabled)
+void MainWindow::setFileNamesMenuEnabled(bool enabled)
 {
-    if (QAction* a = menuItem(QStringLiteral("mnuNames")))
+    if (QAction* a = m_menu->item(Command::FileNames))
         a->setEnabled(enabled);
 }
 
-bool Form1::picturePanelVisible(PicturePanel panel) const
+bool MainWindow::picturePanelVisible(PicturePanel panel) const
 {
     const auto it = m_pictures.find(panel);
     return it != m_pictures.end() && it->second && !it->second->isHidden();
 }
 
-void Form1::setPicturePanelVisible(PicturePanel panel, bool visible)
+void MainWindow::setPicturePanelVisible(PicturePanel panel, bool visible)
 {
     const auto it = m_pictures.find(panel);
     if (it != m_pictures.end() && it->second)
         it->second->setVisible(visible);
 }
 
-void Form1::setMainWindowEnabled(bool enabled)
+void MainWindow::setMainWindowEnabled(bool enabled)
 {
     setEnabled(enabled);
 }
 
-void Form1::setBusy(bool busy)
+void MainWindow::setBusy(bool busy)
 {
-    if (busy == m_busy)
-        return;
-    m_busy = busy;
-    if (busy)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
+    if (m_busyHook)
+        m_busyHook(busy);
 }
 
-void Form1::preloadPhotos(const QStringList& mediaPaths)
+void MainWindow::preloadPhotos(const QStringList& mediaPaths)
 {
     QStringList real;
     for (const QString& p : mediaPaths)
@@ -608,85 +486,79 @@ void Form1::preloadPhotos(const QStringList& mediaPaths)
     m_cache.preload(real);
 }
 
-void Form1::setFileNamesMenuCaption(const QString& caption)
+void MainWindow::setFileNamesMenuCaption(const QString& caption)
 {
-    if (QAction* a = menuItem(QStringLiteral("mnuNames")))
+    if (QAction* a = m_menu->item(Command::FileNames))
         a->setText(caption);
 }
 
-void Form1::setFileNameVisible(bool visible)
+void MainWindow::setFileNameVisible(bool visible)
 {
     m_txtFile->setVisible(visible);
     if (visible)
         m_txtFile->raise();
 }
 
-void Form1::raiseDetails()
+void MainWindow::raiseDetails()
 {
     m_details->raise();
 }
 
 // Events --------------------------------------------------------------------------------------------------
 
-void Form1::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_controller && !m_controller->confirmExit()) {
+    if (m_listener && !m_listener->confirmExit()) {
         event->ignore();
         return;
     }
     event->accept();
 }
 
-void Form1::changeEvent(QEvent* event)
+void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && m_controller)
-        m_controller->focusLost();
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && m_listener)
+        m_listener->focusLost();
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!m_controller)
+    if (!m_listener)
         return QMainWindow::eventFilter(watched, event);
     if (watched == m_details->viewport() && event->type() == QEvent::MouseButtonPress) {
-        emit detailsClicked();
+        m_listener->detailsClicked();
         return true;
     }
     if (watched == m_txtFile && event->type() == QEvent::MouseButtonPress) {
-        emit fileNameClicked();
+        m_listener->fileNameClicked();
         return true;
     }
     if (watched == m_client && event->type() == QEvent::MouseButtonPress) {
-        m_controller->backgroundClicked();
+        m_listener->backgroundClicked();
         return true;
     }
     if (watched == m_image4 && event->type() == QEvent::MouseButtonPress) {
-        m_controller->photoClicked(static_cast<QMouseEvent*>(event)->button() == Qt::RightButton);
+        m_listener->photoClicked(static_cast<QMouseEvent*>(event)->button() == Qt::RightButton);
         return true;
     }
-    const QVariant index = watched->property(kIndexProperty);
-    if (watched->objectName().startsWith(QLatin1String("cmdYR_")) && index.isValid()) {
+    const auto year = std::find(m_years.begin(), m_years.end(), watched);
+    if (year != m_years.end()) {
+        const QVariant index = int(year - m_years.begin()) + 1;
         if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
-            switch (key->key()) {
-            case Qt::Key_Comma:
-            case Qt::Key_Less:
-                m_controller->yearButtonKey(index.toInt(), MainController::kKeyComma);
+            const std::optional<YearKey> yearKey = yearKeyFor(key->key(), key->nativeScanCode());
+            if (yearKey == YearKey::Comma || yearKey == YearKey::Period) {
+                m_listener->yearButtonKey(index.toInt(), *yearKey);
                 return true;
-            case Qt::Key_Period:
-            case Qt::Key_Greater:
-                m_controller->yearButtonKey(index.toInt(), MainController::kKeyPeriod);
-                return true;
-            case Qt::Key_Space:
+            }
+            if (yearKey == YearKey::Space) {
                 if (key->isAutoRepeat())
                     return m_eatSpaceRelease;
-                if (m_controller->yearButtonKey(index.toInt(), MainController::kKeySpace)) {
+                if (m_listener->yearButtonKey(index.toInt(), YearKey::Space)) {
                     m_eatSpaceRelease = true;
                     return true;
                 }
-                break;
-            default:
-                break;
             }
         }
         // After an entry was chosen the space key activates the button like any button; before that the

@@ -6,10 +6,10 @@
 class QLabel;
 
 // The splash window: a picture and a panel, no caption; Timer1 opens the main window.
-class Form2 final : public QWidget {
+class SplashWindow final : public QWidget {
     Q_OBJECT
 public:
-    explicit Form2(QWidget* parent = nullptr);
+    explicit SplashWindow(QWidget* parent = nullptr);
 
     QTimer& timer() { return m_timer; }
 

@@ -1,0 +1,21 @@
+#include "app/modules.h"
+
+#include "mainwin/ui/mainwindowmodule.h"
+#include "session/ports.h"
+#include "session/session.h"
+#include "slideshow/ui/slideshowmodule.h"
+#include "utils/ui/utilitiesmodule.h"
+#include "viewers/ui/documentviewerhost.h"
+#include "viewers/ui/documentwindow.h"
+#include "viewers/ui/librarymodule.h"
+
+ModuleList buildFurtherModules(Session& session, const Ports& ports, MainWindowModule& main)
+{
+    IMainFrame& frame = main;
+    ModuleList modules;
+    // The one place where subsystems are added, one line each.
+    modules.push_back(std::make_shared<SlideShowModule>(session, ports, frame));
+    modules.push_back(std::make_shared<LibraryModule>(session, ports, frame, main.documentViewer()));
+    modules.push_back(std::make_shared<UtilitiesModule>(session, ports, frame));
+    return modules;
+}
