@@ -2,6 +2,7 @@
 
 class IClipboard;
 class IDrives;
+class IFileSystem;
 class IMediaDevice;
 class IMessages;
 class IPrinter;
@@ -14,8 +15,9 @@ struct Ports {
     IMessages& messages;
     const IDrives& drives;
     const IScreen& screen;
-    IMediaDevice& splashMedia;  // the splash window's MMControl1
-    IMediaDevice& mainMedia;    // the main window's MMControl1
+    IMediaDevice& splashMedia; // the splash window's MMControl1
+    IMediaDevice& mainMedia;   // the main window's MMControl1
     IClipboard& clipboard;
     IPrinter& printer;
+    IFileSystem& fileSystem; // hard-disk copies, the screen saver's folder
 };
