@@ -1,0 +1,51 @@
+#include "output/doc/bookletprinter.h"
+
+#include <QImage>
+#include <QTextDocument>
+
+#include "catalog/mediafiles.h"
+#include "catalog/mediaroots.h"
+#include "output/doc/onejobprinter.h"
+#include "output/doc/printrichtext.h"
+#include "viewers/doc/richtextdocument.h"
+
+BookletPrinter::Result BookletPrinter::print(const BookletPlan& plan)
+{
+    Result result;
+    OneJobPrinter job(m_printer, kJobName);
+    for (const BookletStep& step : plan.steps) {
+        bool done = false;
+        const QString mediaPath = step.path.in(m_roots);
+        switch (step.kind) {
+        case BookletStep::Kind::PageBreak:
+            job.newPage();
+            done = true;
+            break;
+        case BookletStep::Kind::Picture: {
+            const auto path = m_files.resolve(mediaPath);
+            QImage picture;
+            if (path && picture.load(*path) && (job.started() || job.startJob(kJobName))) {
+                job.drawPicture(picture, step.left, step.top);
+                done = true;
+            }
+            break;
+        }
+        case BookletStep::Kind::Document: {
+            const auto path = m_files.resolve(mediaPath);
+            QTextDocument document;
+            if (path && loadRichTextFile(*path, document))
+                done = PrintRichText(job, document, 1440, 1440, 1440, 1440);
+            break;
+        }
+        }
+        if (!done) {
+            result.ok = false;
+            result.failedFile = mediaPath;
+            break;
+        }
+        ++result.stepsDone;
+    }
+    if (!job.finish())
+        result.ok = false;
+    return result;
+}
