@@ -10,7 +10,7 @@ qint32 pixelsToTwips(qint32 pixels, qint32 dpi)
 {
     return dpi > 0 ? static_cast<qint32>(qint64(pixels) * 1440 / dpi) : 0;
 }
-} // namespace
+}  // namespace
 
 bool PrintRichText(IPrinter& printer, const QTextDocument& R, qint32 L, qint32 T, qint32 Rt, qint32 B)
 {
