@@ -73,6 +73,18 @@ TEST_F(Booklet, CoverPicturesGoAtTheirTwipPositionsAndTheWholeBookletIsOneJob)
     EXPECT_EQ(messages.last().title, QStringLiteral("The Zephane Folarium"));
 }
 
+TEST_F(Booklet, ClipArtFollowingADocumentBeginsItsOwnPage)
+{
+    disc.add(QStringLiteral("ClipArt/1999.jpg"), jpeg(20, 10));
+    disc.add(QStringLiteral("ClipArt/2000.jpg"), jpeg(20, 10));
+    EXPECT_TRUE(controller.printBooklet(only({BookletSection::Overview, BookletSection::ClipArt}),
+                                        QStringLiteral("1999"), QStringLiteral("2000")));
+    ASSERT_EQ(printer.pictures.size(), 2u);
+    EXPECT_EQ(printer.pictures[0].page, 1);
+    EXPECT_EQ(printer.pictures[1].page, 2);
+    EXPECT_EQ(printer.jobsStarted, 1);
+}
+
 TEST_F(Booklet, OnlyCoverPrintsWithoutYearsAndEndsItsJob)
 {
     EXPECT_TRUE(controller.printBooklet(only({BookletSection::Cover}), QString(), QString()));

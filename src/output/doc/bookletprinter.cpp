@@ -13,7 +13,13 @@ BookletPrinter::Result BookletPrinter::print(const BookletPlan& plan)
 {
     Result result;
     OneJobPrinter job(m_printer, kJobName);
+    const BookletStep* previous = nullptr;
     for (const BookletStep& step : plan.steps) {
+        // Each section begins on a page of its own; the cover's pictures share one page.
+        const bool sectionStart = !previous || previous->section != step.section ||
+                                  previous->kind == BookletStep::Kind::PageBreak ||
+                                  step.section == BookletSection::ClipArt;
+        previous = &step;
         bool done = false;
         const QString mediaPath = step.path.in(m_roots);
         switch (step.kind) {
@@ -24,7 +30,8 @@ BookletPrinter::Result BookletPrinter::print(const BookletPlan& plan)
         case BookletStep::Kind::Picture: {
             const auto path = m_files.resolve(mediaPath);
             QImage picture;
-            if (path && picture.load(*path) && (job.started() || job.startJob(kJobName))) {
+            if (path && picture.load(*path) &&
+                (sectionStart || !job.started() ? job.startJob(kJobName) : true)) {
                 job.drawPicture(picture, step.left, step.top);
                 done = true;
             }
