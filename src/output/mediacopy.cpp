@@ -160,6 +160,9 @@ int MediaCopy::copyAll(const QString& mediaFolder, const QStringList& names, con
             ++failed;
             m_messages.ask({errors::kTitle, error, MessageIcon::Error, MessageButtons::Ok});
         }
+        // Small files have no whole block: serve the events between files too.
+        if (progress.serveEvents)
+            progress.serveEvents();
     }
     if (m_view)
         m_view->setOverallBar(100);

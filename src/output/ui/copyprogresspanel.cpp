@@ -10,6 +10,8 @@
 #include "output/ui/panelplacement.h"
 
 namespace {
+constexpr int kFrameMs = 20;
+
 QProgressBar* makeBar(const QString& name, const QString& role, QWidget* parent)
 {
     auto* bar = new QProgressBar(parent);
@@ -58,6 +60,11 @@ CopyProgressPanel::CopyProgressPanel(IMainFrame& frame) : QFrame(frame.panelPare
     grid->addWidget(m_cancel, 4, 1);
     resize(420, 170);
 
+    m_pending.setSingleShot(true);
+    m_pending.setInterval(kFrameMs);
+    connect(&m_pending, &QTimer::timeout, this, &CopyProgressPanel::showPending);
+    m_shown.start();
+
     connect(m_copy, &QPushButton::clicked, this, &CopyProgressPanel::copyClicked);
     connect(m_cancel, &QPushButton::clicked, this, &CopyProgressPanel::cancelClicked);
 }
@@ -87,17 +94,37 @@ void CopyProgressPanel::focusCancel()
     m_cancel->setFocus();
 }
 
+void CopyProgressPanel::showPending()
+{
+    m_pending.stop();
+    m_file->setText(m_fileTextValue);
+    m_fileBar->setValue(m_fileValue);
+    m_overallBar->setValue(m_overallValue);
+    m_shown.restart();
+}
+
 void CopyProgressPanel::setFileText(const QString& path)
 {
-    m_file->setText(path);
+    m_fileTextValue = path;
+    if (!m_pending.isActive())
+        m_pending.start();
 }
 
 void CopyProgressPanel::setFileBar(int percent)
 {
-    m_fileBar->setValue(percent);
+    m_fileValue = percent;
+    // A reset and the end show at once; values in between wait for the next frame.
+    if (percent == 0 || percent == 100 || m_shown.elapsed() >= kFrameMs)
+        showPending();
+    else if (!m_pending.isActive())
+        m_pending.start();
 }
 
 void CopyProgressPanel::setOverallBar(int percent)
 {
-    m_overallBar->setValue(percent);
+    m_overallValue = percent;
+    if (percent == 0 || percent == 100 || m_shown.elapsed() >= kFrameMs)
+        showPending();
+    else if (!m_pending.isActive())
+        m_pending.start();
 }

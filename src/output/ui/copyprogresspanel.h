@@ -2,7 +2,9 @@
 
 #include <functional>
 
+#include <QElapsedTimer>
 #include <QFrame>
+#include <QTimer>
 
 #include "output/copypanelview.h"
 
@@ -32,7 +34,15 @@ signals:
     void cancelClicked();
 
 private:
+    // The bars and the file line are repainted at most once a frame; the last values always show.
+    void showPending();
+
     IMainFrame& m_frame;
+    QElapsedTimer m_shown;
+    QTimer m_pending;
+    int m_fileValue = 0;
+    int m_overallValue = 0;
+    QString m_fileTextValue;
     QLabel* m_title;
     QLineEdit* m_file;
     QProgressBar* m_fileBar;
