@@ -82,6 +82,7 @@ TEST_F(Booklet, ClipArtFollowingADocumentBeginsItsOwnPage)
     ASSERT_EQ(printer.pictures.size(), 2u);
     EXPECT_EQ(printer.pictures[0].page, 1);
     EXPECT_EQ(printer.pictures[1].page, 2);
+    EXPECT_EQ(printer.pictures[1].size, QSize(576, 288)); // six inches wide
     EXPECT_EQ(printer.jobsStarted, 1);
 }
 
@@ -158,7 +159,7 @@ TEST_F(Booklet, PhotoPrintUsesEmb99WhenNoPhotoIsShown)
     ASSERT_EQ(printer.pictures.size(), 1u);
     EXPECT_EQ(printer.pictures[0].top, 3000);
     EXPECT_EQ(printer.pictures[0].left, 0);
-    EXPECT_EQ(printer.pictures[0].size, QSize(40, 30));
+    EXPECT_EQ(printer.pictures[0].size, QSize(40, 30)); // the photo keeps its size
 
     printer = FakePrinter();
     EXPECT_FALSE(controller.printCurrentPhoto()); // Cancel

@@ -9,6 +9,10 @@
 #include "output/doc/printrichtext.h"
 #include "viewers/doc/richtextdocument.h"
 
+namespace {
+constexpr int kClipArtWidth = 6 * 96; // pixels at the printer port's 96 to the inch
+} // namespace
+
 BookletPrinter::Result BookletPrinter::print(const BookletPlan& plan)
 {
     Result result;
@@ -32,6 +36,9 @@ BookletPrinter::Result BookletPrinter::print(const BookletPlan& plan)
             QImage picture;
             if (path && picture.load(*path) &&
                 (sectionStart || !job.started() ? job.startJob(kJobName) : true)) {
+                // Clip art fills six inches of the page's width; the cover keeps its pictures' own sizes.
+                if (step.section == BookletSection::ClipArt && picture.width() < kClipArtWidth)
+                    picture = picture.scaledToWidth(kClipArtWidth, Qt::SmoothTransformation);
                 job.drawPicture(picture, step.left, step.top);
                 done = true;
             }

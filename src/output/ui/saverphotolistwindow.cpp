@@ -14,6 +14,7 @@ SaverPhotoListWindow::SaverPhotoListWindow(QWidget* parent) : QWidget(parent, Qt
     setObjectName(QStringLiteral("frmSSPhoto"));
     setWindowTitle(QStringLiteral("The Zephane Folarium"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setMinimumWidth(300);
 
     auto* heading = new QLabel(QStringLiteral("Screen Saver Photo Selection"), this);
     heading->setObjectName(QStringLiteral("Text4"));
