@@ -1,8 +1,10 @@
 // The output module wired as the program wires it: commands, hooks and the panels' buttons.
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -201,4 +203,46 @@ TEST_F(Module, PhotoListBeforeAnyEntryWorksOnTheEmblemAndClosesThroughItsHook)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(module->saverList(), nullptr);
     EXPECT_TRUE(frame.mainEnabled);
+}
+
+TEST_F(Module, SaverHelpOpensTheViewerWithoutWaitingOrReportsEr052)
+{
+    session.commands.run(Command::InstallSaver);
+    auto* help = child<QPushButton>(module->saverPanel(), "SSCommand5");
+    help->click();
+    EXPECT_EQ(session.errors.code, QStringLiteral("ER052"));
+    EXPECT_EQ(messages.last().text, errors::compose(QStringLiteral("ER052")));
+
+    disc.add(QStringLiteral("richtext/sshelp.rtf"), "{\\rtf1\\ansi Help\\par}");
+    session.files.clearCache();
+    const size_t before = messages.shown.size();
+    help->click(); // returns at once: the viewer is modeless
+    EXPECT_EQ(messages.shown.size(), before);
+    QWidget* viewer = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QStringLiteral("txtForm") && w->isVisible())
+            viewer = w;
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(viewer->windowTitle(), QStringLiteral("The Zephane Folarium     Install Screen Saver Help"));
+    EXPECT_FALSE(viewer->isModal());
+}
+
+TEST_F(Module, PhotoToClipboardAndPrintPhotoUseTheShownPhoto)
+{
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    picture.save(disc.file(QStringLiteral("zephanes/53C.JPG")), "JPG");
+    session.files.clearCache();
+    choosePhoto(QStringLiteral("53C.JPG"));
+    session.hooks.showSaverList();
+    messages.answer({MessageAnswer::Yes});
+    child<QPushButton>(module->saverList(), "SSCommand3")->click();
+    EXPECT_EQ(clipboard.calls, (std::vector<QString>{"clear", "image"}));
+    EXPECT_EQ(clipboard.image.size(), QSize(64, 48));
+
+    messages.answer({MessageAnswer::Ok});
+    EXPECT_TRUE(session.commands.run(Command::PrintPhoto));
+    ASSERT_EQ(printer.pictures.size(), 1u);
+    EXPECT_EQ(printer.pictures[0].size, QSize(64, 48));
+    EXPECT_EQ(printer.lines[10], QStringLiteral("            1953"));
 }
