@@ -87,6 +87,8 @@ std::optional<QString> SaverInstaller::choosePhotoFolder(bool selectedPhotos)
         }
     }
     m_copy.copyPending = false;
+    if (m_copy.kind() != CopyKind::Photos)
+        return std::nullopt; // the movies were copied meanwhile: the photos are not on the disk
     switch (m_copy.state()) {
     case CopyState::Completed:
         return programForm(data, folder::kZephanes);

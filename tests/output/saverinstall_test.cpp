@@ -167,6 +167,18 @@ TEST_F(Install, WaitEndsWhenTheCopyIsRefusedOrDeclined)
     EXPECT_FALSE(QFileInfo::exists(ini()));
 }
 
+TEST_F(Install, AMovieCopyDuringTheWaitInstallsNothing)
+{
+    withProgram();
+    messages.answer({MessageAnswer::Yes});
+    onWait = [this] {
+        copy.checkFreeSpace(CopyKind::Movies);
+        copy.copy();
+    };
+    EXPECT_FALSE(installer.install(false));
+    EXPECT_FALSE(QFileInfo::exists(ini()));
+}
+
 TEST_F(Install, WaitEndsWhenTheCopyCompletesAndThenUsesTheHardDiskPhotos)
 {
     withProgram();
