@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -93,27 +94,24 @@ void BM_CopyPhotosAgainstCp(benchmark::State& state)
     frame.panelParent()->show();
     CopyProgressPanel panel(frame);
 
-    double cpSeconds = 0, ourSeconds = 0, worstGapMs = 0;
+    double cpSeconds = 0, ourSeconds = 0, worstGapMs = 0, cpBest = 1e9, ourBest = 1e9;
     std::vector<double> gaps;
+    int round = 0;
     int serves = 0;
+    // Copies are removed only after the last run: a file system slows down creating files just after many
+    // were deleted, and that would fall on whichever copy came next.
+    std::vector<std::unique_ptr<QTemporaryDir>> targets;
     for (auto _ : state) {
-        QTemporaryDir target;
+        targets.push_back(std::make_unique<QTemporaryDir>());
+        const QTemporaryDir& target = *targets.back();
         const QString cpTarget = target.path() + "/cp";
         QDir().mkpath(cpTarget);
-        const double cp = runCp(src.disc() + "/zephanes", cpTarget + "/zephanes");
-        if (cp < 0) {
-            state.SkipWithError("cp -r failed or is missing");
-            return;
-        }
-        cpSeconds += cp;
-
         Session session(messages, processes, drives, target.path() + "/program");
         QDir().mkpath(session.roots.programFolder);
         session.roots.mediaRoot = src.disc();
         session.roots.photoRoot = src.disc();
         MediaCopy copy(session, fs, messages);
-        if (state.range(0))
-            copy.setView(&panel);
+        copy.setView(&panel);
         auto last = Clock::now();
         copy.setHooks({{}, [&] {
                            const auto now = Clock::now();
@@ -124,6 +122,18 @@ void BM_CopyPhotosAgainstCp(benchmark::State& state)
                            ++serves;
                            QCoreApplication::processEvents(QEventLoop::AllEvents);
                        }});
+        // The two copies take turns at going first, so neither always meets the other's write-back.
+        const bool cpFirst = round++ % 2 == 0;
+        auto timeCp = [&] {
+            const double cp = runCp(src.disc() + "/zephanes", cpTarget + "/zephanes");
+            cpSeconds += cp;
+            cpBest = std::min(cpBest, cp);
+            return cp >= 0;
+        };
+        if (cpFirst && !timeCp()) {
+            state.SkipWithError("cp -r failed or is missing");
+            return;
+        }
         settle();
         const auto start = Clock::now();
         if (!copy.checkFreeSpace(CopyKind::Photos)) {
@@ -132,10 +142,16 @@ void BM_CopyPhotosAgainstCp(benchmark::State& state)
         }
         last = Clock::now();
         copy.copy();
-        ourSeconds += std::chrono::duration<double>(Clock::now() - start).count();
+        const double ours = std::chrono::duration<double>(Clock::now() - start).count();
+        ourSeconds += ours;
+        ourBest = std::min(ourBest, ours);
         if (copy.state() != CopyState::Completed ||
             QDir(session.roots.programFolder + "/zephanes").count() != kFiles + 2) {
             state.SkipWithError("the copy did not complete");
+            return;
+        }
+        if (!cpFirst && !timeCp()) {
+            state.SkipWithError("cp -r failed or is missing");
             return;
         }
     }
@@ -143,18 +159,14 @@ void BM_CopyPhotosAgainstCp(benchmark::State& state)
     state.counters["cp_MBps"] = mb / cpSeconds;
     state.counters["ours_MBps"] = mb / ourSeconds;
     state.counters["ratio_vs_cp"] = cpSeconds / ourSeconds; // goal: >= 0.8
+    state.counters["ratio_best_vs_cp"] = cpBest / ourBest;  // the same from each side's fastest run
     state.counters["worst_event_gap_ms"] = worstGapMs;      // goal: <= 50
     std::sort(gaps.begin(), gaps.end());
     if (!gaps.empty())
         state.counters["p99_event_gap_ms"] = gaps[gaps.size() * 99 / 100];
     state.counters["serves"] = double(serves) / double(state.iterations());
 }
-BENCHMARK(BM_CopyPhotosAgainstCp)
-    ->Arg(1)
-    ->Arg(0)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3)
-    ->UseRealTime();
+BENCHMARK(BM_CopyPhotosAgainstCp)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
 void BM_InstallSaverInto10000LineIni(benchmark::State& state)
 {
