@@ -101,9 +101,15 @@ void MediaCopy::copy()
     m_state = CopyState::Running;
     bool declined = false;
     const IFileSystem::FolderResult made = m_fs.makeFolder(target);
-    if (made != IFileSystem::FolderResult::Created)
+    if (made == IFileSystem::FolderResult::Failed) {
+        // Every file would fail with a box of its own: say it once and copy nothing.
+        m_messages.ask({errors::kTitle, QStringLiteral("The folder %1 could not be created.").arg(target),
+                        MessageIcon::Error, MessageButtons::Ok});
+        declined = true;
+    } else if (made == IFileSystem::FolderResult::Exists) {
         declined = m_messages.ask({QString(), copytexts::kCopyAgain, MessageIcon::Question,
                                    MessageButtons::OkCancel}) != MessageAnswer::Ok;
+    }
     if (declined) {
         if (m_view) {
             m_view->setButtonsEnabled(true);
@@ -148,7 +154,8 @@ int MediaCopy::copyAll(const QString& mediaFolder, const QStringList& names, con
     progress.serveEvents = m_hooks.serveEvents;
 
     int failed = 0;
-    for (const QString& name : names) {
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString& name = names[i];
         const auto source = m_session.files.resolve(mediaFolder + name);
         QString error;
         if (!source)
@@ -159,6 +166,12 @@ int MediaCopy::copyAll(const QString& mediaFolder, const QStringList& names, con
         if (!error.isEmpty()) {
             ++failed;
             m_messages.ask({errors::kTitle, error, MessageIcon::Error, MessageButtons::Ok});
+            // A full disk would fail every file that follows, each with its own box: stop here.
+            const auto free = m_fs.freeKilobytes(targetFolder);
+            if (free && *free * 1024 < BlockCopier::kPhotoMovieBlock) {
+                failed += int(names.size() - i - 1);
+                break;
+            }
         }
         // Small files have no whole block: serve the events between files too.
         if (progress.serveEvents)

@@ -195,6 +195,33 @@ TEST_F(PhotoCopy, ReadErrorMidCopySaysHowManyFailedAndKeepsShowingTheDisc)
     EXPECT_TRUE(mainEnabled);
 }
 
+TEST_F(PhotoCopy, AFullDiskStopsTheCopyWithOneErrorInsteadOfOnePerFile)
+{
+    copy.checkFreeSpace(CopyKind::Photos);
+    fs.failWriteAfter[QStringLiteral("53A.JPG")] = 30000;
+    fs.onOpen = [this](const QString& path) {
+        if (path.endsWith(QStringLiteral("53A.JPG")))
+            fs.freeKb = 0;
+    };
+    copy.copy();
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Disk full"));
+    EXPECT_EQ(messages.shown[1].text, copytexts::copyIncomplete(true, 3, 3));
+    EXPECT_TRUE(filesIn(target()).isEmpty());
+    EXPECT_EQ(session.roots.photoRoot, disc.path());
+}
+
+TEST_F(PhotoCopy, AFolderThatCannotBeMadeIsToldOnceAndNothingIsCopied)
+{
+    copy.checkFreeSpace(CopyKind::Photos);
+    fs.makeFolderFails = true;
+    copy.copy();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("could not be created")));
+    EXPECT_EQ(copy.state(), CopyState::Declined);
+    EXPECT_EQ(fs.opens, 0);
+}
+
 TEST_F(PhotoCopy, CopyAgainQuestionCancelLeavesEverythingAsItWas)
 {
     program.add(QStringLiteral("zephanes/53A.JPG"), "old");
