@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QPrinterInfo>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -245,4 +246,27 @@ TEST_F(Module, PhotoToClipboardAndPrintPhotoUseTheShownPhoto)
     ASSERT_EQ(printer.pictures.size(), 1u);
     EXPECT_EQ(printer.pictures[0].size, QSize(64, 48));
     EXPECT_EQ(printer.lines[10], QStringLiteral("            1953"));
+}
+
+TEST_F(Module, AFailedAddTellsTheErrorWithoutASuccessMessage)
+{
+    choosePhoto(QStringLiteral("53A.JPG"));
+    session.hooks.showSaverList();
+    fs.failReadAfter[QStringLiteral("53A.JPG")] = 5000;
+    child<QPushButton>(module->saverList(), "SSCommand7")->click();
+    EXPECT_EQ(messages.last().text, QStringLiteral("Device I/O error"));
+    for (const auto& m : messages.shown)
+        EXPECT_NE(m.text, QStringLiteral("Photo Successfully Copied!"));
+    EXPECT_TRUE(child<QPushButton>(module->saverList(), "SSCommand7")->isEnabled());
+    EXPECT_FALSE(child<QPushButton>(module->saverList(), "SSCommand8")->isEnabled());
+    EXPECT_TRUE(filesIn(program.file(QStringLiteral("sszephs"))).isEmpty());
+}
+
+TEST_F(Module, PrintSetupWithoutAPrinterSaysWhereThePrintsGo)
+{
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "this machine has a printer: the setup dialog would wait for a person";
+    EXPECT_TRUE(session.commands.run(Command::PrintSetup));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.last().text.startsWith(QStringLiteral("No printer is installed.")));
 }
