@@ -66,6 +66,8 @@ TEST_F(Module, RegistersTheFileMenuCommandsAndFillsTheListHooks)
     EXPECT_TRUE(session.hooks.refreshSaverButtons);
     module.reset();
     EXPECT_FALSE(session.hooks.showSaverList);
+    EXPECT_FALSE(session.commands.run(Command::CopyPhotos)); // nothing left that points at the module
+    EXPECT_TRUE(frame.panelParent()->findChildren<QWidget*>(QStringLiteral("pnlProgress")).isEmpty());
 }
 
 TEST_F(Module, CopyPhotosRunsFromThePanelsButtonWithTheMainWindowDisabled)

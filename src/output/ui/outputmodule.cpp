@@ -21,6 +21,12 @@
 #include "viewers/ui/txtform.h"
 #include "viewers/ui/txtformhost.h"
 
+namespace {
+const Command kCommands[] = {Command::CopyPhotos,   Command::CopyMovies,   Command::RemovePhotos,
+                             Command::RemoveMovies, Command::InstallSaver, Command::PrintBooklet,
+                             Command::PrintPhoto,   Command::PrintSetup};
+} // namespace
+
 OutputModule::OutputModule(Session& session, const Ports& ports, IMainFrame& frame)
     : m_session(session), m_messages(ports.messages), m_clipboard(ports.clipboard), m_frame(frame),
       m_copy(session, ports.fileSystem, ports.messages),
@@ -32,7 +38,8 @@ OutputModule::OutputModule(Session& session, const Ports& ports, IMainFrame& fra
 {
     // Events are served after every block so the main window repaints while it is disabled.
     m_copy.setHooks({busyPointer, [] { QCoreApplication::processEvents(QEventLoop::AllEvents); }});
-    m_copy.setView(m_copyPanel);
+    m_copy.setView(m_copyPanel.data());
+    QObject::connect(m_copyPanel, &QObject::destroyed, [this] { m_copy.setView(nullptr); });
     m_installer.setHooks(
         {[] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); }, busyPointer});
     m_photoList.setHooks({busyPointer, [] { QCoreApplication::processEvents(QEventLoop::AllEvents); }});
@@ -72,7 +79,15 @@ OutputModule::~OutputModule()
     m_session.hooks.showSaverList = nullptr;
     m_session.hooks.closeSaverList = nullptr;
     m_session.hooks.refreshSaverButtons = nullptr;
+    for (Command c : kCommands)
+        m_session.commands.add(c, nullptr);
+    m_copy.setView(nullptr);
+    m_photoList.setView(nullptr);
+    // The panels' buttons call into this module: they go with it.
     delete m_saverList.data();
+    delete m_copyPanel.data();
+    delete m_saverPanel.data();
+    delete m_bookletPanel.data();
 }
 
 void OutputModule::busyPointer(bool busy)

@@ -60,9 +60,10 @@ private:
     SaverInstaller m_installer;
     SaverPhotoList m_photoList;
     BookletController m_booklet;
-    CopyProgressPanel* m_copyPanel;
-    SaverInstallPanel* m_saverPanel;
-    BookletPanel* m_bookletPanel;
+    // Children of the main window's client area, which may go first.
+    QPointer<CopyProgressPanel> m_copyPanel;
+    QPointer<SaverInstallPanel> m_saverPanel;
+    QPointer<BookletPanel> m_bookletPanel;
     QPointer<SaverPhotoListWindow> m_saverList;
     std::unique_ptr<TxtFormHost> m_help;
     bool m_installing = false;
