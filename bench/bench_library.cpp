@@ -41,6 +41,7 @@
 #include "viewers/ui/documentwindow.h"
 #include "viewers/ui/documentviewerhost.h"
 #include "platform/qt/qtclock.h"
+#include "fakes/fakefilesystem.h"
 
 namespace {
 
@@ -99,7 +100,8 @@ struct Library {
     FakePrinter printer;
     FakeDesktop desktop;
     QtClock clock;
-    Ports ports{processes, messages, drives, screen, splash, mainMedia, movieMedia, clipboard, printer, desktop, clock};
+    FakeFileSystem fileSystem;
+    Ports ports{processes, messages, drives, screen, splash, mainMedia, movieMedia, clipboard, printer, desktop, clock, fileSystem};
     Session session{ports, DemoTree::get().dir.path() + QStringLiteral("/program")};
     FakeMainFrame frame;
     DocumentViewerHost viewer{session.documents, printer, &frame.widget};

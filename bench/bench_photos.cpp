@@ -39,6 +39,7 @@
 #include "mainwin/ui/mainwindow.h"
 #include "mainwin/ui/mainwindowmodule.h"
 #include "mainwin/ui/splashwindow.h"
+#include "fakes/fakefilesystem.h"
 
 namespace {
 
@@ -88,7 +89,8 @@ struct BenchProgram {
     FakePrinter printer;
     FakeDesktop desktop;
     FakeClock clock;
-    Ports ports{processes, messages, drives, screen, splash, media, movie, clipboard, printer, desktop, clock};
+    FakeFileSystem fileSystem;
+    Ports ports{processes, messages, drives, screen, splash, media, movie, clipboard, printer, desktop, clock, fileSystem};
     std::unique_ptr<Program> app;
     QToolButton* forward = nullptr;
 

@@ -33,6 +33,7 @@
 #include "slideshow/ui/slidepicture.h"
 #include "slideshow/ui/slideshowwindow.h"
 #include "fakes/fakedesktop.h"
+#include "fakes/fakefilesystem.h"
 
 namespace {
 
@@ -68,7 +69,8 @@ struct Show {
     QtClock clock;
     FakeMediaDevice movieMedia;
     FakeDesktop desktop;
-    Ports ports{processes, messages, drives, screen, splash, media, movieMedia, clipboard, printer, desktop, clock};
+    FakeFileSystem fileSystem;
+    Ports ports{processes, messages, drives, screen, splash, media, movieMedia, clipboard, printer, desktop, clock, fileSystem};
     Session session{ports, QString()};
     SlideShowWindow window{clock, nullptr};
     SlideController controller{session, window, screen};

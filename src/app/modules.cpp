@@ -1,6 +1,7 @@
 #include "app/modules.h"
 
 #include "mainwin/ui/mainwindowmodule.h"
+#include "output/ui/outputmodule.h"
 #include "session/ports.h"
 #include "session/session.h"
 #include "slideshow/ui/slideshowmodule.h"
@@ -17,5 +18,6 @@ ModuleList buildFurtherModules(Session& session, const Ports& ports, MainWindowM
     modules.push_back(std::make_shared<SlideShowModule>(session, ports, frame));
     modules.push_back(std::make_shared<LibraryModule>(session, ports, frame, main.documentViewer()));
     modules.push_back(std::make_shared<UtilitiesModule>(session, ports, frame));
+    modules.push_back(std::make_shared<OutputModule>(session, ports, frame));
     return modules;
 }

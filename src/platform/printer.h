@@ -3,6 +3,7 @@
 #include <QString>
 #include <QtGlobal>
 
+class QImage;
 class QTextDocument;
 
 // A rectangle in twips (1440 to the inch).
@@ -16,13 +17,13 @@ struct TwipRect {
 
 // The geometry of the printer's page for the running job.
 struct PrinterPage {
-    qint32 pageWidth = 0;        // the paper, twips
+    qint32 pageWidth = 0; // the paper, twips
     qint32 pageHeight = 0;
-    qint32 printableWidth = 0;   // the area the printer can reach, twips
+    qint32 printableWidth = 0; // the area the printer can reach, twips
     qint32 printableHeight = 0;
-    qint32 offsetX = 0;          // where the printable area starts on the paper, printer pixels
+    qint32 offsetX = 0; // where the printable area starts on the paper, printer pixels
     qint32 offsetY = 0;
-    qint32 dpiX = 1440;          // printer pixels per inch
+    qint32 dpiX = 1440; // printer pixels per inch
     qint32 dpiY = 1440;
 };
 
@@ -38,6 +39,11 @@ public:
     // the current page, draws what fits and returns the first character that did not fit (to when all did).
     virtual int renderRichText(const QTextDocument& document, int from, int to, const TwipRect& target,
                                const TwipRect& pageRect) = 0;
+    // Paints a picture with its top-left corner at a position in twips from the printable area's corner, at
+    // its own size (96 pixels to the inch), shrunk to what is left of the printable area.
+    virtual void drawPicture(const QImage& picture, qint32 leftTwips, qint32 topTwips) = 0;
+    // Prints one line of text at the current text position and moves that position down one line.
+    virtual void printLine(const QString& text) = 0;
     virtual void newPage() = 0;
     // Ends the job and drops the formatting kept for it. False when the output could not be finished.
     virtual bool endJob() = 0;

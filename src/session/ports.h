@@ -4,6 +4,7 @@ class IClipboard;
 class IClock;
 class IDesktop;
 class IDrives;
+class IFileSystem;
 class IMediaDevice;
 class IMessages;
 class IPrinter;
@@ -23,4 +24,5 @@ struct Ports {
     IPrinter& printer;
     IDesktop& desktop;          // programs, files opened with their handler, settings
     const IClock& clock;        // local time: the slide show's clock
+    IFileSystem& fileSystem;    // hard-disk copies, the screen saver's folder
 };

@@ -11,6 +11,12 @@
 class FakeMainFrame final : public IMainFrame {
 public:
     FakeMainFrame() { widget.setGeometry(40, 30, 800, 560); }
+    // A client area of the given size with the year strip along its left and the photo in the middle.
+    FakeMainFrame(int width, int height)
+        : span(0, 0, width - 40, height), photo(width / 4, height / 5, width / 2, height / 2)
+    {
+        widget.setGeometry(0, 0, width, height);
+    }
 
     QWidget* panelParent() override { return &widget; }
     QRect yearStripSpan() const override { return span; }

@@ -3,6 +3,8 @@
 #include <functional>
 #include <vector>
 
+#include <QImage>
+
 #include "platform/printer.h"
 
 // A printer that draws nothing: it records the job, the pages and every render request, and answers each
@@ -32,6 +34,11 @@ public:
             return onRender(from, to);
         return to;
     }
+    void drawPicture(const QImage& picture, qint32 left, qint32 top) override
+    {
+        pictures.push_back({picture.size(), left, top, newPages});
+    }
+    void printLine(const QString& text) override { lines.push_back(text); }
     void newPage() override { ++newPages; }
     bool endJob() override
     {
@@ -42,7 +49,7 @@ public:
 
     int pages() const { return jobsStarted > 0 && startSucceeds ? newPages + 1 : 0; }
 
-    PrinterPage geometry{12240, 15840, 11520, 15120, 50, 50, 200, 200};  // Letter, 0.25 inch unprintable
+    PrinterPage geometry{12240, 15840, 11520, 15120, 50, 50, 200, 200}; // Letter, 0.25 inch unprintable
     bool startSucceeds = true;
     bool endSucceeds = true;
     std::function<int(int from, int to)> onRender;
@@ -53,4 +60,12 @@ public:
     bool inJob = false;
     QString jobName;
     std::vector<Render> renders;
+    struct Picture {
+        QSize size;
+        qint32 left;
+        qint32 top;
+        int page; // pages begun before it
+    };
+    std::vector<Picture> pictures;
+    std::vector<QString> lines;
 };

@@ -14,6 +14,7 @@
 #include "support/testservices.h"
 #include "viewers/documentopener.h"
 #include "fakes/fakeclock.h"
+#include "fakes/fakefilesystem.h"
 
 // Records what the library asks of the document viewer; a load fails for a file that is not there.
 class RecordingViewer final : public IDocumentViewer {
@@ -67,7 +68,8 @@ struct LibraryFixture : ::testing::Test, TestServices {
     FakePrinter printer;
     FakeDesktop desktop;
     FakeClock clock;
-    Ports ports{processes, messages, drives, screen, splashMedia, mainMedia, movieMedia, clipboard, printer, desktop, clock};
+    FakeFileSystem fileSystem;
+    Ports ports{processes, messages, drives, screen, splashMedia, mainMedia, movieMedia, clipboard, printer, desktop, clock, fileSystem};
     std::unique_ptr<Session> session;
     FakeMainFrame frame;
 

@@ -18,6 +18,7 @@
 #include "fakes/fakeclipboard.h"
 #include "fakes/fakeclock.h"
 #include "fakes/fakedesktop.h"
+#include "fakes/fakefilesystem.h"
 #include "fakes/fakedrives.h"
 #include "fakes/fakemediadevice.h"
 #include "fakes/fakemessages.h"
@@ -126,8 +127,9 @@ protected:
     FakePrinter printer;
     FakeDesktop desktop;
     FakeClock clock;
+    FakeFileSystem fileSystem;
     Ports ports{processes, messages,   drives,  screen,  splashMedia, mainMedia,
-                movieMedia, clipboard, printer, desktop, clock};
+                movieMedia, clipboard, printer, desktop, clock, fileSystem};
     std::unique_ptr<Program> program;
     bool started = false;
 };

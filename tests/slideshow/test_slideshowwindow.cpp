@@ -22,6 +22,7 @@
 #include "slideshow/ui/slideshowwindow.h"
 #include "support/testservices.h"
 #include "fakes/fakedesktop.h"
+#include "fakes/fakefilesystem.h"
 
 namespace {
 
@@ -35,7 +36,8 @@ struct WindowFixture : ::testing::Test, TestServices {
     FakeClock clock;
     FakeMediaDevice movieMedia;
     FakeDesktop desktop;
-    Ports ports{processes, messages, drives, screen, splash, mainMedia, movieMedia, clipboard, printer, desktop, clock};
+    FakeFileSystem fileSystem;
+    Ports ports{processes, messages, drives, screen, splash, mainMedia, movieMedia, clipboard, printer, desktop, clock, fileSystem};
     Session session{ports, QString()};
     FakeMainFrame frame;
     std::unique_ptr<SlideShowModule> module;

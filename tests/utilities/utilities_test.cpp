@@ -16,6 +16,7 @@
 #include "utils/ui/aboutwindow.h"
 #include "utils/ui/utilitiesmodule.h"
 #include "fakes/fakeclock.h"
+#include "fakes/fakefilesystem.h"
 
 namespace {
 
@@ -26,7 +27,8 @@ struct UtilitiesTest : ::testing::Test, TestServices {
     FakePrinter printer;
     FakeDesktop desktop;
     FakeClock clock;
-    Ports ports{processes, messages, drives, screen, splashMedia, mainMedia, movieMedia, clipboard, printer, desktop, clock};
+    FakeFileSystem fileSystem;
+    Ports ports{processes, messages, drives, screen, splashMedia, mainMedia, movieMedia, clipboard, printer, desktop, clock, fileSystem};
     Session session{ports, tree.addFolder(QStringLiteral("program"))};
     FakeMainFrame frame;
     UtilitiesModule module{session, ports, frame};

@@ -36,6 +36,7 @@
 #include "viewers/ui/documentwindow.h"
 #include "viewers/ui/documentviewerhost.h"
 #include "platform/qt/qtclock.h"
+#include "platform/qt/linuxfilesystem.h"
 
 namespace {
 
@@ -89,7 +90,8 @@ int main(int argc, char** argv)
     FakePrinter printer;
     FakeDesktop desktop;
     QtClock clock;
-    Ports ports{processes, messages, drives, screen, splash, mainMedia, movieMedia, clipboard, printer, desktop, clock};
+    LinuxFileSystem fileSystem;
+    Ports ports{processes, messages, drives, screen, splash, mainMedia, movieMedia, clipboard, printer, desktop, clock, fileSystem};
     Session session(ports, o.programDir);
     session.roots.mediaRoot = o.mediaDir;
 

@@ -26,6 +26,7 @@
 #include "slideshow/ui/slideshowmodule.h"
 #include "slideshow/ui/slideshowwindow.h"
 #include "platform/qt/qtdesktop.h"
+#include "platform/qt/linuxfilesystem.h"
 
 namespace {
 
@@ -81,7 +82,8 @@ int main(int argc, char** argv)
     QtClock clock;
     QtMediaDevice movieMedia;
     QtDesktop desktop;
-    Ports ports{processes, messages, drives, screen, splash, mainMedia, movieMedia, clipboard, printer, desktop, clock};
+    LinuxFileSystem fileSystem;
+    Ports ports{processes, messages, drives, screen, splash, mainMedia, movieMedia, clipboard, printer, desktop, clock, fileSystem};
     Session session(ports, media);
     session.roots.mediaRoot = session.roots.photoRoot = media;
     if (!LoadPhotoIndex(session.index, session.roots, session.files, session.reporter))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/qt/linuxdrives.h"
+#include "platform/qt/linuxfilesystem.h"
 #include "platform/qt/linuxprocesses.h"
 #include "platform/qt/qtclipboard.h"
 #include "platform/qt/qtclock.h"
@@ -25,6 +26,7 @@ struct QtPorts {
     QtPrinter printer{&messages};
     QtDesktop desktop;
     QtClock clock;
+    LinuxFileSystem fileSystem;
     Ports ports{processes, messages,   drives,  screen,  splashMedia, mainMedia,
-                movieMedia, clipboard, printer, desktop, clock};
+                movieMedia, clipboard, printer, desktop, clock, fileSystem};
 };

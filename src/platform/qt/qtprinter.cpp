@@ -5,6 +5,8 @@
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -40,7 +42,7 @@ QString freePdfPath(const QString& folder, const QString& name)
     return path;
 }
 
-}  // namespace
+} // namespace
 
 QtPrinter::QtPrinter(IMessages* messages, Options options)
     : m_messages(messages), m_options(std::move(options))
@@ -66,6 +68,7 @@ bool QtPrinter::startJob(const QString& documentName)
     m_layoutSource = nullptr;
     m_outputFile.clear();
     m_fallback = false;
+    m_textY = 0;
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     const QString name = safeName(documentName);
     m_printer->setDocName(name);
@@ -174,7 +177,7 @@ int QtPrinter::renderRichText(const QTextDocument& document, int from, int to, c
             const QTextLine line = tl->lineAt(i);
             const int lineStart = block.position() + line.textStart();
             if (lineStart < from && lineStart + line.textLength() <= from)
-                continue;  // before the range
+                continue; // before the range
             const double lineTop = rect.top() + line.y();
             const double lineBottom = lineTop + line.height();
             if (lineBottom > limit && placedSomething) {
@@ -236,10 +239,39 @@ int QtPrinter::renderRichText(const QTextDocument& document, int from, int to, c
     return cut;
 }
 
+void QtPrinter::drawPicture(const QImage& picture, qint32 leftTwips, qint32 topTwips)
+{
+    if (!m_painter || !m_painter->isActive() || picture.isNull())
+        return;
+    const double dpiX = m_printer->logicalDpiX();
+    const double dpiY = m_printer->logicalDpiY();
+    const QRectF area(0, 0, m_printer->width(), m_printer->height());
+    const QPointF at(leftTwips * dpiX / 1440.0, topTwips * dpiY / 1440.0);
+    QSizeF size(picture.width() * dpiX / 96.0, picture.height() * dpiY / 96.0);
+    const QSizeF room(std::max(1.0, area.right() - at.x()), std::max(1.0, area.bottom() - at.y()));
+    if (size.width() > room.width() || size.height() > room.height())
+        size.scale(room, Qt::KeepAspectRatio);
+    m_painter->setRenderHint(QPainter::SmoothPixmapTransform);
+    m_painter->drawImage(QRectF(at, size), picture);
+}
+
+void QtPrinter::printLine(const QString& text)
+{
+    if (!m_painter || !m_painter->isActive())
+        return;
+    QFont font(QStringLiteral("Times New Roman"), 12);
+    m_painter->setFont(font);
+    m_painter->setPen(Qt::black);
+    const QFontMetricsF metrics(font, m_printer.get());
+    m_painter->drawText(QPointF(0, m_textY + metrics.ascent()), text);
+    m_textY += metrics.lineSpacing();
+}
+
 void QtPrinter::newPage()
 {
     if (m_printer && m_painter && m_painter->isActive())
         m_printer->newPage();
+    m_textY = 0;
 }
 
 bool QtPrinter::endJob()

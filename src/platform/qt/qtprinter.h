@@ -17,8 +17,8 @@ class QTextDocument;
 class QtPrinter final : public IPrinter {
 public:
     struct Options {
-        QString pdfFile;          // write every job to this PDF
-        QString fallbackFolder;   // where a job goes without a printer; empty: the documents folder
+        QString pdfFile;        // write every job to this PDF
+        QString fallbackFolder; // where a job goes without a printer; empty: the documents folder
         bool useSystemPrinter = true;
     };
 
@@ -30,6 +30,8 @@ public:
     PrinterPage page() const override;
     int renderRichText(const QTextDocument& document, int from, int to, const TwipRect& target,
                        const TwipRect& pageRect) override;
+    void drawPicture(const QImage& picture, qint32 leftTwips, qint32 topTwips) override;
+    void printLine(const QString& text) override;
     void newPage() override;
     bool endJob() override;
 
@@ -44,9 +46,10 @@ private:
     Options m_options;
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPainter> m_painter;
-    std::unique_ptr<QTextDocument> m_layout;  // the document formatted for the printer, kept for one job
+    std::unique_ptr<QTextDocument> m_layout; // the document formatted for the printer, kept for one job
     const QTextDocument* m_layoutSource = nullptr;
     double m_layoutWidth = -1;
     QString m_outputFile;
     bool m_fallback = false;
+    double m_textY = 0; // where the next printed line goes, device pixels
 };

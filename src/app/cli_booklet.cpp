@@ -1,0 +1,122 @@
+// Command-line mode: the booklet printed to one PDF, as the booklet panel prints it.
+#include <cstdio>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "app/clicommand.h"
+#include "catalog/errorreporter.h"
+#include "catalog/mediafiles.h"
+#include "catalog/mediaroots.h"
+#include "output/bookletplan.h"
+#include "output/doc/bookletprinter.h"
+#include "platform/drives.h"
+#include "platform/qt/qtprinter.h"
+
+namespace {
+
+const char* const kUsage = "--print-booklet-to-pdf OUT.pdf --media ROOT [--from YEAR --to YEAR] "
+                           "--sections cover,overview,clipart,description,details,engines,options,colors";
+
+// The media root is a folder here; no drive letters are handed out.
+class NoDrives final : public IDrives {
+public:
+    QString mountPoint(QChar) const override { return QString(); }
+};
+
+int fail(const QString& text)
+{
+    std::fprintf(stderr, "zephane-folarium: %s\n", qPrintable(text));
+    return 2;
+}
+
+int printBooklet(const QStringList& args)
+{
+    if (args.isEmpty() || args.at(0).startsWith(QLatin1String("--")))
+        return fail(QStringLiteral("usage: zephane-folarium %1").arg(QLatin1String(kUsage)));
+    const QString out = QFileInfo(args.at(0)).absoluteFilePath();
+    QString media, from, to, sections;
+    for (int i = 1; i < args.size(); i += 2) {
+        const QString& key = args.at(i);
+        if (i + 1 >= args.size())
+            return fail(QStringLiteral("%1 needs a value").arg(key));
+        const QString& value = args.at(i + 1);
+        if (key == QLatin1String("--media"))
+            media = value;
+        else if (key == QLatin1String("--from"))
+            from = value;
+        else if (key == QLatin1String("--to"))
+            to = value;
+        else if (key == QLatin1String("--sections"))
+            sections = value;
+        else
+            return fail(QStringLiteral("unknown option %1; usage: zephane-folarium %2")
+                            .arg(key, QLatin1String(kUsage)));
+    }
+    if (media.isEmpty() || !QFileInfo(media).isDir())
+        return fail(QStringLiteral("--media: %1 is no folder").arg(media));
+    if (sections.isEmpty())
+        return fail(QStringLiteral("--sections: name at least one section"));
+
+    BookletChoice ticked{};
+    for (const QString& name : sections.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const auto& keys = booklet::sectionKeys();
+        const auto it = std::find(keys.begin(), keys.end(), name.trimmed().toLower());
+        if (it == keys.end())
+            return fail(QStringLiteral("--sections: unknown section \"%1\" (known: cover, overview, clipart, "
+                                       "description, details, engines, options, colors)")
+                            .arg(name));
+        ticked[size_t(it - keys.begin())] = true;
+    }
+    const int fromYear = from.isEmpty() ? 0 : booklet::yearNumber(from);
+    const int toYear = to.isEmpty() ? 0 : booklet::yearNumber(to);
+    if (!from.isEmpty() && fromYear == 0)
+        return fail(QStringLiteral("--from: \"%1\" is no year of the booklet (1953-1982, 1984-2000, ZR-1)")
+                        .arg(from));
+    if (!to.isEmpty() && toYear == 0)
+        return fail(
+            QStringLiteral("--to: \"%1\" is no year of the booklet (1953-1982, 1984-2000, ZR-1)").arg(to));
+
+    const BookletPlan plan = planBooklet(ticked, fromYear, toYear);
+    if (plan.yearsMissing)
+        return fail(QStringLiteral("the chosen sections need --from and --to, the end not before the start"));
+
+    // Find out before printing whether the file can be written at all.
+    {
+        QFile probe(out);
+        const bool existed = probe.exists();
+        if (QFileInfo(out).isDir() || !probe.open(QIODevice::Append))
+            return fail(QStringLiteral("%1: cannot write the PDF file").arg(out));
+        probe.close();
+        if (!existed)
+            probe.remove();
+    }
+
+    NoDrives drives;
+    MediaFiles files(drives);
+    MediaRoots roots;
+    roots.mediaRoot = QDir(media).absolutePath();
+    roots.photoRoot = roots.mediaRoot;
+    roots.programFolder = roots.mediaRoot;
+
+    QtPrinter::Options options;
+    options.pdfFile = out;
+    QtPrinter printer(nullptr, options);
+    BookletPrinter booklet(printer, files, roots);
+    const BookletPrinter::Result result = booklet.print(plan);
+    if (!result.ok) {
+        std::fprintf(stderr, "zephane-folarium: %s (%s)\n",
+                     qPrintable(errors::messageFor(QStringLiteral("ER040"))),
+                     qPrintable(result.failedFile.isEmpty() ? out : result.failedFile));
+        return 1;
+    }
+    if (result.stepsDone == 0)
+        return fail(QStringLiteral("nothing to print for the chosen sections and years"));
+    return 0;
+}
+
+const CliCommand bookletCommand(QStringLiteral("--print-booklet-to-pdf"), QString::fromLatin1(kUsage),
+                                printBooklet);
+
+} // namespace
