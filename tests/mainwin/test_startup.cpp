@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 
+#include "catalog/errorcodes.h"
 #include "programfixture.h"
 
 namespace {
@@ -61,7 +62,7 @@ TEST_F(StartupTest, MissingSoundIsSilentAndUnplayableSoundDoesNotStopStartUp)
     startProgram();
     ASSERT_TRUE(started);
     EXPECT_TRUE(splashMedia.commands.isEmpty());
-    EXPECT_EQ(program->errorState().code, "ER037"); // ER055 was set, then the index set its own
+    EXPECT_EQ(program->errorState().code, errc::kPhotoIndex); // ER055 was set, then the index set its own
     EXPECT_TRUE(messages.shown.empty());
 
     // A sound file that does not open: no "play", no message, start-up goes on.
@@ -90,7 +91,8 @@ TEST_F(StartupTest, MainWindowLoadClosesTheSplashAndFillsTheLists)
     EXPECT_EQ(w->yearButton(31)->objectName(), "cmdYR_31");
     EXPECT_EQ(w->findChild<QAction*>("mnuMag_13"), w->menuItem("mnuMag", 13));
 
-    const QList<QListWidget*> lists = {w->findChild<QListWidget*>("List1_0"), w->findChild<QListWidget*>("List1_1")};
+    const QList<QListWidget*> lists = {w->findChild<QListWidget*>("List1_0"),
+                                       w->findChild<QListWidget*>("List1_1")};
     for (QListWidget* l : lists) {
         ASSERT_NE(l, nullptr);
         ASSERT_EQ(l->count(), 48);
@@ -122,11 +124,13 @@ TEST_F(StartupTest, IndexFailureOffersRetryAndCancelEndsTheProgram)
     std::unique_ptr<MediaTree> gone = std::make_unique<MediaTree>();
     const QString folder = gone->path();
     gone.reset();
-    program = std::make_unique<MainApplication>(
-        MainApplication::Ports{processes, messages, drives, screen, splashMedia, mainMedia, clipboard, printer}, folder);
+    program =
+        std::make_unique<MainApplication>(MainApplication::Ports{processes, messages, drives, screen,
+                                                                 splashMedia, mainMedia, clipboard, printer},
+                                          folder);
     EXPECT_FALSE(program->start("HWI"));
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.last().text.contains("ER037"));
+    EXPECT_TRUE(messages.last().text.contains(errc::kPhotoIndex));
     EXPECT_EQ(messages.last().buttons, MessageButtons::RetryCancel);
     EXPECT_TRUE(processes.ended);
 }
