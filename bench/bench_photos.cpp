@@ -209,7 +209,7 @@ void BM_LoadPhotoIndexFromFolder(benchmark::State& state)
     ErrorState errors;
     ErrorReporter reporter(errors, messages, processes);
     MediaFiles files(drives);
-    MediaRoots roots{dir.path(), dir.path(), dir.path(), {}};
+    MediaRoots roots{dir.path(), dir.path(), dir.path(), QString()};
     for (auto _ : state) {
         PhotoIndex index;
         LoadPhotoIndex(index, roots, files, reporter);

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian 12, as root) when something is missing, then configures and builds.
-# Usage: scripts/setup.sh [build-dir]
+# Usage: scripts/setup.sh [build-dir [extra cmake arguments...]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${1:-build}
+shift $(( $# > 0 ? 1 : 0 ))
 
 packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev gstreamer1.0-plugins-base
           gstreamer1.0-plugins-good gstreamer1.0-libav libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth fonts-dejavu-core poppler-utils imagemagick x11-utils
-          desktop-file-utils appstream man-db dpkg-dev)
+          desktop-file-utils appstream man-db dpkg-dev clang-format)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -21,5 +22,5 @@ fi
 
 launcher=()
 command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
 cmake --build "$build_dir" -j"$(nproc)"

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "catalog/errorcodes.h"
 #include "app/clicommand.h"
 #include "catalog/errorreporter.h"
 #include "catalog/mediafiles.h"
@@ -107,7 +108,7 @@ int printBooklet(const QStringList& args)
     const BookletPrinter::Result result = booklet.print(plan);
     if (!result.ok) {
         std::fprintf(stderr, "zephane-folarium: %s (%s)\n",
-                     qPrintable(errors::messageFor(QStringLiteral("ER040"))),
+                     qPrintable(errors::messageFor(errc::kPrintBooklet)),
                      qPrintable(result.failedFile.isEmpty() ? out : result.failedFile));
         return 1;
     }

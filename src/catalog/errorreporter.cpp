@@ -1,5 +1,6 @@
 #include "catalog/errorreporter.h"
 
+#include "catalog/errorcodes.h"
 #include "platform/messages.h"
 #include "platform/processes.h"
 
@@ -26,42 +27,68 @@ int codeNumber(const QString& code)
     return code.mid(2).toInt();
 }
 
-}  // namespace
+} // namespace
 
 QString messageFor(const QString& code, const QString& soundFilePath)
 {
     const int n = codeNumber(code);
     switch (n) {
-    case 1: return kNoDisc;
-    case 2: return kLoadText;
-    case 3: return QStringLiteral(" Unable to load Intel Video driver install software.");
-    case 11: return QStringLiteral(" Unable to load Slide Show photo.");
-    case 12: return QStringLiteral(" Unable to load photo.");
-    case 20: return QStringLiteral(" Error loading text file.");
-    case 21: return QStringLiteral(" Unable to load  Script  for year selected.");
-    case 22: return QStringLiteral(" Unable to load  Nose Emblem  for year selected.");
-    case 23: return QStringLiteral(" Zephane photo not found for year selected.");
-    case 24: return QStringLiteral(" Zephane clip art not found for year selected.");
-    case 35: return QStringLiteral(" Zephane clip art not found for year selected.");
-    case 36: return QStringLiteral(" 'TO' year may not be earlier than 'FROM' year.");
-    case 37: return QStringLiteral(" Unable to load the photo array.");
-    case 38: return QStringLiteral(" Unable to load the 'Sound Effects' file.");
-    case 39: return QStringLiteral(" Unable to load Slide Show photo.");
-    case 40: return QStringLiteral(" Unable to load file for printing.");
-    case 41: return QStringLiteral(" Unable to load  Rear Emblem for year selected.");
-    case 42: return QStringLiteral(" Unable to load  Side Emblem for year selected.");
-    case 43: return kLoadText;
-    case 44: return QStringLiteral(" Unable to load Zephane Ad.");
-    case 45: return QStringLiteral(" Unable to load Zephane Movie.");
-    case 49: return QStringLiteral(" Unable to find Screen Saver.");
-    case 55: return kNoDisc;  // the movie listing and the start-up sound share the disc message
-    case 59: return QStringLiteral(" You must select both a Start Year and an End Year. ");
-    default: break;
+    case 1:
+        return kNoDisc;
+    case 2:
+        return kLoadText;
+    case 3:
+        return QStringLiteral(" Unable to load Intel Video driver install software.");
+    case 11:
+        return QStringLiteral(" Unable to load Slide Show photo.");
+    case 12:
+        return QStringLiteral(" Unable to load photo.");
+    case 20:
+        return QStringLiteral(" Error loading text file.");
+    case 21:
+        return QStringLiteral(" Unable to load  Script  for year selected.");
+    case 22:
+        return QStringLiteral(" Unable to load  Nose Emblem  for year selected.");
+    case 23:
+        return QStringLiteral(" Zephane photo not found for year selected.");
+    case 24:
+        return QStringLiteral(" Zephane clip art not found for year selected.");
+    case 35:
+        return QStringLiteral(" Zephane clip art not found for year selected.");
+    case 36:
+        return QStringLiteral(" 'TO' year may not be earlier than 'FROM' year.");
+    case 37:
+        return QStringLiteral(" Unable to load the photo array.");
+    case 38:
+        return QStringLiteral(" Unable to load the 'Sound Effects' file.");
+    case 39:
+        return QStringLiteral(" Unable to load Slide Show photo.");
+    case 40:
+        return QStringLiteral(" Unable to load file for printing.");
+    case 41:
+        return QStringLiteral(" Unable to load  Rear Emblem for year selected.");
+    case 42:
+        return QStringLiteral(" Unable to load  Side Emblem for year selected.");
+    case 43:
+        return kLoadText;
+    case 44:
+        return QStringLiteral(" Unable to load Zephane Ad.");
+    case 45:
+        return QStringLiteral(" Unable to load Zephane Movie.");
+    case 49:
+        return QStringLiteral(" Unable to find Screen Saver.");
+    case 55:
+        return kNoDisc; // the movie listing and the start-up sound share the disc message
+    case 59:
+        return QStringLiteral(" You must select both a Start Year and an End Year. ");
+    default:
+        break;
     }
     if (n == 32)
         return QStringLiteral(" Unable to load sound file: ") + soundFilePath.mid(5);
-    static const Range ranges[] = {{4, 10, &kLoadText},  {13, 19, &kSlidePhotoOrClipArt}, {25, 31, &kLoadText},
-                                   {33, 34, &kLoadText}, {46, 48, &kLoadText},            {50, 54, &kLoadText},
+    static const Range ranges[] = {{4, 10, &kLoadText},  {13, 19, &kSlidePhotoOrClipArt},
+                                   {25, 31, &kLoadText}, {33, 34, &kLoadText},
+                                   {46, 48, &kLoadText}, {50, 54, &kLoadText},
                                    {56, 58, &kLoadText}};
     for (const Range& r : ranges)
         if (n >= r.from && n <= r.to)
@@ -73,17 +100,17 @@ QString compose(const QString& code, const QString& soundFilePath)
 {
     const QString crlf = QStringLiteral("\r\n");
     QString text = QStringLiteral("Error number: ") + code + crlf + crlf + messageFor(code, soundFilePath);
-    if (code != QLatin1String("ER036") && code != QLatin1String("ER059"))
+    if (code != errc::kYearRangeReversed && code != errc::kBookletYearsMissing)
         text += crlf + crlf + QStringLiteral("Make sure that the Zephane Folarium is in the CDROM drive.");
     return text;
 }
 
 bool isRetryCode(const QString& code)
 {
-    return code == QLatin1String("ER001") || code == QLatin1String("ER037") || code == QLatin1String("ER055");
+    return code == errc::kNoMediaDisc || code == errc::kPhotoIndex || code == errc::kMovieListing;
 }
 
-}  // namespace errors
+} // namespace errors
 
 ErrorReporter::ErrorReporter(ErrorState& state, IMessages& messages, IProcesses& processes)
     : m_state(state), m_messages(messages), m_processes(processes)

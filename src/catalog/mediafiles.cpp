@@ -15,8 +15,23 @@ bool isDriveDesignator(const QString& root)
 
 bool isSafeName(const QString& name)
 {
-    return name != QLatin1String(".") && name != QLatin1String("..") && !name.contains(QLatin1Char('/'))
-           && !name.contains(QChar(0));
+    return name != QLatin1String(".") && name != QLatin1String("..") && !name.contains(QLatin1Char('/')) &&
+           !name.contains(QChar(0));
+}
+
+// Whether a path found under a root still lies inside it once symbolic links are followed, so a link in the
+// media tree cannot lead a look-up to /etc or to a folder beside the tree.
+bool staysInside(const QString& rootDir, const QString& path)
+{
+    QString root = QFileInfo(rootDir).canonicalFilePath();
+    const QString real = QFileInfo(path).canonicalFilePath();
+    if (root.isEmpty() || real.isEmpty())
+        return false;
+    if (real == root)
+        return true;
+    if (!root.endsWith(QLatin1Char('/')))
+        root += QLatin1Char('/');
+    return real.startsWith(root);
 }
 
 QString fold(const QString& name)
@@ -49,7 +64,7 @@ bool foldedMatch(QStringView pattern, QStringView name)
     return pi == pattern.size();
 }
 
-}  // namespace
+} // namespace
 
 MediaFiles::MediaFiles(const IDrives& drives) : m_drives(drives) {}
 
@@ -101,7 +116,7 @@ std::optional<QString> MediaFiles::resolveParts(const QString& rootDir, const QS
     QString current = rootDir;
     for (const QString& part : parts) {
         const QString exact = current + QLatin1Char('/') + part;
-        if (QFileInfo::exists(exact)) {  // the exact spelling wins over any other case
+        if (QFileInfo::exists(exact)) { // the exact spelling wins over any other case
             current = exact;
             continue;
         }
@@ -129,7 +144,10 @@ std::optional<QString> MediaFiles::resolve(const QString& mediaPath) const
     const QString rootDir = rootFolder(s.root);
     if (rootDir.isEmpty() || !QFileInfo(rootDir).isDir())
         return std::nullopt;
-    return resolveParts(rootDir, s.parts);
+    std::optional<QString> found = resolveParts(rootDir, s.parts);
+    if (found && !staysInside(rootDir, *found))
+        return std::nullopt;
+    return found;
 }
 
 bool MediaFiles::exists(const QString& mediaPath) const
@@ -175,6 +193,8 @@ QString MediaFiles::writablePath(const QString& mediaPath) const
             break;
         current = *next;
     }
+    if (!staysInside(rootDir, current))
+        return {};
     for (; i < s.parts.size(); ++i)
         current += QLatin1Char('/') + s.parts[i];
     return current;

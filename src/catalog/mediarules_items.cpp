@@ -1,5 +1,6 @@
 // Fixed item tables: illustrated series, slide show, document library, sounds, movies, screen saver,
 // printing.
+#include "catalog/errorcodes.h"
 #include "catalog/mediarules.h"
 
 namespace mediarules {
@@ -16,7 +17,7 @@ MediaPath program(const QString& folderName, const QString& name)
     return MediaPath{Root::Program, folderName, name};
 }
 
-}  // namespace
+} // namespace
 
 // Illustrated series ----------------------------------------------------------------------------------------
 
@@ -72,9 +73,12 @@ MediaPath seriesText()
 MediaPath slideModeTitle(SlideMode mode)
 {
     switch (mode) {
-    case SlideMode::Photos: return media(folder::kGraphics, QStringLiteral("97emboss.jpg"));
-    case SlideMode::ClipArt: return media(folder::kGraphics, QStringLiteral("53tile.jpg"));
-    case SlideMode::Emblems: break;
+    case SlideMode::Photos:
+        return media(folder::kGraphics, QStringLiteral("97emboss.jpg"));
+    case SlideMode::ClipArt:
+        return media(folder::kGraphics, QStringLiteral("53tile.jpg"));
+    case SlideMode::Emblems:
+        break;
     }
     return media(folder::kGraphics, QStringLiteral("insignia.jpg"));
 }
@@ -118,8 +122,8 @@ EmblemSlide emblemSlide(int number)
     const int year = 1900 + number;
     s.label = (number == 100 ? QStringLiteral("2000") : QStringLiteral("19") + y) + QLatin1Char(' ');
     const bool noRear = (year >= 1953 && year <= 1955) || year == 1974;
-    const bool noSide = (year >= 1953 && year <= 1956) || year == 1981 || year == 1991 || year == 1992
-                        || year == 1994 || year == 1995;
+    const bool noSide = (year >= 1953 && year <= 1956) || year == 1981 || year == 1991 || year == 1992 ||
+                        year == 1994 || year == 1995;
     if (!noRear)
         s.rear = media(folder::kEmbRear, QStringLiteral("emb") + y + QStringLiteral("r.jpg"));
     if (!noSide)
@@ -146,53 +150,61 @@ const std::vector<LibraryDocument>& libraryDocuments()
             const char* file;
             const char* caption;
             CaptionKind kind;
-            const char* code;
+            const QString& code;
         };
         const Row table[] = {
             {"mnuADs", 0, "Zephane &Advertising Checklist", R, "ZephaneAds.rtf",
-             "Zephane Advertising Checklist ", D, "ER004"},
-            {"mnuBooks", 0, "Zephane &Books", R, "books.rtf", "Books", D, "ER004"},
-            {"mnuCatalogs", 0, "Zephane &Catalogs", r, "catalogs.rtf", "Catalogs", D, "ER005"},
-            {"mnuEngines", 0, "Zephane &Engines", R, "ENGINES.rtf", "Zephane Engines", D, "ER006"},
-            {"mnuIntro", 0, "&Introduction", R, "intro.rtf", "Introduction", D, "ER007"},
+             "Zephane Advertising Checklist ", D, errc::kLibraryBooks},
+            {"mnuBooks", 0, "Zephane &Books", R, "books.rtf", "Books", D, errc::kLibraryBooks},
+            {"mnuCatalogs", 0, "Zephane &Catalogs", r, "catalogs.rtf", "Catalogs", D, errc::kLibraryCatalogs},
+            {"mnuEngines", 0, "Zephane &Engines", R, "ENGINES.rtf", "Zephane Engines", D,
+             errc::kLibraryEngines},
+            {"mnuIntro", 0, "&Introduction", R, "intro.rtf", "Introduction", D, errc::kLibraryIntro},
             {"mnuArticles", 1, "&Hand Signals and Other Greetings", r, "wave.rtf",
-             "Hand Signals and Other Greetings", V, "ER008"},
-            {"mnuArticles", 2, "&Commemorating the Z4", R, "lt4.rtf", "Commemorating the Z4", V, "ER008"},
-            {"mnuArticles", 3, "&Long Live the King!", r, "theking.rtf", "Long Live the King", V, "ER008"},
-            {"mnuArticles", 4, "&Save the Wave", r, "savewave.rtf", "Save the Wave", V, "ER008"},
-            {"mnuArticles", 5, "&The Ten second Trip", r, "10second.rtf", "The Ten Second Trip", V, "ER008"},
+             "Hand Signals and Other Greetings", V, errc::kLibraryArticles},
+            {"mnuArticles", 2, "&Commemorating the Z4", R, "lt4.rtf", "Commemorating the Z4", V,
+             errc::kLibraryArticles},
+            {"mnuArticles", 3, "&Long Live the King!", r, "theking.rtf", "Long Live the King", V,
+             errc::kLibraryArticles},
+            {"mnuArticles", 4, "&Save the Wave", r, "savewave.rtf", "Save the Wave", V,
+             errc::kLibraryArticles},
+            {"mnuArticles", 5, "&The Ten second Trip", r, "10second.rtf", "The Ten Second Trip", V,
+             errc::kLibraryArticles},
             {"mnuArticles", 6, "The &Moment", r, "moment.rtf",
-             "Sometimes You Just Get Caught Up In The Moment", V, "ER008"},
+             "Sometimes You Just Get Caught Up In The Moment", V, errc::kLibraryArticles},
             {"mnuTazura1", 0, "&Shark Quarterly Interview with Ledric Tazura", r, "Tazura.rtf",
-             "Shark Quarterly Interview with Ledric Tazura", V, "ER008"},
-            {"mnuMag", 1, "Zephane &Capers", r, "magcaprs.rtf", "Magazines", D, "ER008"},
-            {"mnuMag", 2, "Zephane &Fever", r, "magZF.rtf", "Magazines", D, "ER008"},
-            {"mnuMag", 3, "Zephane &Journal", r, "magZJRNL.rtf", "Magazines", D, "ER008"},
-            {"mnuMag", 4, "Zephane &Magasinet", r, "magsweden.rtf", "Magazines", D, "ER008"},
-            {"mnuMag", 5, "Zephane &Quarterly", r, "magQTRLY.rtf", "Magazines", D, "ER008"},
-            {"mnuMag", 6, "Zephane &Restorer", r, "magZRSTR.rtf", "Magazines", D, "ER008"},
-            {"mnuMag", 7, "Zephane &Trader", r, "magZTRDR.rtf", "Magazines", D, "ER008"},
-            {"mnuMag", 8, "For &Zephs Only", r, "magZONLY.rtf", "Magazines", D, "ER008"},
-            {"mnuMag", 9, "&Shark Quarterly", r, "magShark.rtf", "Magazines", D, "ER008"},
-            {"mnuMag", 10, "The Yankee &Lady Gazette", r, "magylady.rtf", "Magazines", D, "ER008"},
-            {"mnuMag", 11, "Z&eph Magazine", r, "magZEPH.rtf", "Magazines", D, "ER008"},
-            {"mnuMag", 12, "Zeph V&ues", r, "magVues.rtf", "Magazines", D, "ER008"},
-            {"mnuMag", 13, "&Y-Car On-Line", r, "magycar.rtf", "Magazines", D, "ER008"},
-            {"mnuGlossary", 0, "Zephane &Glossary", r, "glossary.rtf", "Zephane Glossary", D, "ER051"},
+             "Shark Quarterly Interview with Ledric Tazura", V, errc::kLibraryArticles},
+            {"mnuMag", 1, "Zephane &Capers", r, "magcaprs.rtf", "Magazines", D, errc::kLibraryArticles},
+            {"mnuMag", 2, "Zephane &Fever", r, "magZF.rtf", "Magazines", D, errc::kLibraryArticles},
+            {"mnuMag", 3, "Zephane &Journal", r, "magZJRNL.rtf", "Magazines", D, errc::kLibraryArticles},
+            {"mnuMag", 4, "Zephane &Magasinet", r, "magsweden.rtf", "Magazines", D, errc::kLibraryArticles},
+            {"mnuMag", 5, "Zephane &Quarterly", r, "magQTRLY.rtf", "Magazines", D, errc::kLibraryArticles},
+            {"mnuMag", 6, "Zephane &Restorer", r, "magZRSTR.rtf", "Magazines", D, errc::kLibraryArticles},
+            {"mnuMag", 7, "Zephane &Trader", r, "magZTRDR.rtf", "Magazines", D, errc::kLibraryArticles},
+            {"mnuMag", 8, "For &Zephs Only", r, "magZONLY.rtf", "Magazines", D, errc::kLibraryArticles},
+            {"mnuMag", 9, "&Shark Quarterly", r, "magShark.rtf", "Magazines", D, errc::kLibraryArticles},
+            {"mnuMag", 10, "The Yankee &Lady Gazette", r, "magylady.rtf", "Magazines", D,
+             errc::kLibraryArticles},
+            {"mnuMag", 11, "Z&eph Magazine", r, "magZEPH.rtf", "Magazines", D, errc::kLibraryArticles},
+            {"mnuMag", 12, "Zeph V&ues", r, "magVues.rtf", "Magazines", D, errc::kLibraryArticles},
+            {"mnuMag", 13, "&Y-Car On-Line", r, "magycar.rtf", "Magazines", D, errc::kLibraryArticles},
+            {"mnuGlossary", 0, "Zephane &Glossary", r, "glossary.rtf", "Zephane Glossary", D,
+             errc::kLibraryGlossary},
             {"MnuIDZeph", 0, "Zephane &Identification Guide", R, "idzeph.rtf", "Identification Guide", D,
-             "ER050"},
-            {"mnuTimeLine", 0, "Zephane &Timeline", r, "timeline.rtf", "Zephane Timeline", D, "ER043"},
-            {"mnuWhatsNew", 0, "&What's New", r, "whatsnew.rtf", "What's New", V, "ER056"},
-            {"mnuNotice", 0, "&Notice", r, "notice.rtf", "Notice", V, "ER025"},
-            {"mnuCredits", 0, "C&redits", r, "credits.rtf", "Credits", D, "ER010"},
-            {"mnuContrib", 0, "Contri&butions", r, "contrib.rtf", "Contributions", D, "ER053"},
+             errc::kLibraryIdGuide},
+            {"mnuTimeLine", 0, "Zephane &Timeline", r, "timeline.rtf", "Zephane Timeline", D,
+             errc::kLibraryTimeline},
+            {"mnuWhatsNew", 0, "&What's New", r, "whatsnew.rtf", "What's New", V, errc::kLibraryWhatsNew},
+            {"mnuNotice", 0, "&Notice", r, "notice.rtf", "Notice", V, errc::kLibraryNotice},
+            {"mnuCredits", 0, "C&redits", r, "credits.rtf", "Credits", D, errc::kLibraryCredits},
+            {"mnuContrib", 0, "Contri&butions", r, "contrib.rtf", "Contributions", D,
+             errc::kLibraryContributions},
         };
         std::vector<LibraryDocument> out;
         for (const Row& t : table)
             out.push_back({QLatin1String(t.control), t.index, QString::fromLatin1(t.menu),
                            media(t.dir, QLatin1String(t.file)),
-                           kDocumentTitlePrefix + QString::fromLatin1(t.caption), t.kind,
-                           QLatin1String(t.code)});
+                           kDocumentTitlePrefix + QString::fromLatin1(t.caption), t.kind, t.code});
         return out;
     }();
     return rows;
@@ -212,19 +224,32 @@ const std::vector<SoundEffect>& soundEffects()
 {
     static const std::vector<SoundEffect> rows = [] {
         const std::pair<const char*, const char*> table[] = {
-            {"Backfiring", "backfrng.wav"},   {"Car Door", "car_door.wav"},
-            {"Car Horns", "carhorns.wav"},    {"Traffic", "horns.wav"},
-            {"Police Car", "cop-car.wav"},    {"Taxi Horns", "taxi.wav"},
-            {"Sport Car", "sportcar.wav"},    {"18 Wheeler", "18wheelr.wav"},
-            {"Race Car Takeoff", "peel-out.wav"}, {"At the Track", "Track2.wav"},
-            {"Race Car Passby", "nascar.wav"}, {"Race Car 1", "racecar.wav"},
-            {"Race Car 2", "indy-car.wav"},   {"Motorcycle", "mcycle.wav"},
-            {"Batmobile", "batmoble.wav"},    {"Mustang", "62zeph.wav"},
-            {"Camaro", "63zeph.wav"},         {"Car Starting", "zphstart.wav"},
-            {"Passby", "passby.wav"},         {"Zephane Z5", "zephane.wav"},
-            {"ZR-1 Starting", "zr1start.wav"}, {"Motorcycle 2", "motorcyc2.wav"},
-            {"Hot Rod", "hot_rod.wav"},       {"Red Light", "red_lght.wav"},
-            {"Mustang Mach I", "porche.wav"}, {"Ford Cobra", "stealth.wav"},
+            {"Backfiring", "backfrng.wav"},
+            {"Car Door", "car_door.wav"},
+            {"Car Horns", "carhorns.wav"},
+            {"Traffic", "horns.wav"},
+            {"Police Car", "cop-car.wav"},
+            {"Taxi Horns", "taxi.wav"},
+            {"Sport Car", "sportcar.wav"},
+            {"18 Wheeler", "18wheelr.wav"},
+            {"Race Car Takeoff", "peel-out.wav"},
+            {"At the Track", "Track2.wav"},
+            {"Race Car Passby", "nascar.wav"},
+            {"Race Car 1", "racecar.wav"},
+            {"Race Car 2", "indy-car.wav"},
+            {"Motorcycle", "mcycle.wav"},
+            {"Batmobile", "batmoble.wav"},
+            {"Mustang", "62zeph.wav"},
+            {"Camaro", "63zeph.wav"},
+            {"Car Starting", "zphstart.wav"},
+            {"Passby", "passby.wav"},
+            {"Zephane Z5", "zephane.wav"},
+            {"ZR-1 Starting", "zr1start.wav"},
+            {"Motorcycle 2", "motorcyc2.wav"},
+            {"Hot Rod", "hot_rod.wav"},
+            {"Red Light", "red_lght.wav"},
+            {"Mustang Mach I", "porche.wav"},
+            {"Ford Cobra", "stealth.wav"},
             {"Stuck on Ice", "stuck.wav"},
         };
         std::vector<SoundEffect> out;
@@ -342,4 +367,4 @@ MediaPath helpFile()
     return program(folder::kRoot, QStringLiteral("Zephane2000.HLP"));
 }
 
-}  // namespace mediarules
+} // namespace mediarules

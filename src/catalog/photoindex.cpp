@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "catalog/errorcodes.h"
 #include "catalog/errorreporter.h"
 #include "catalog/mediafiles.h"
 #include "catalog/mediaroots.h"
@@ -14,8 +15,8 @@ QString at(const QStringList& list, int i)
     return (i >= 1 && i <= list.size()) ? list[i - 1] : QString();
 }
 
-// Any order that sorts by character code gives the same list as the exchange sort: equal names are equal
-// texts, so no order among them can be told apart.
+// Names are ordered by character code, case-sensitive. Equal names are equal texts, so the order a sort
+// leaves them in cannot be told apart and no stable sort is needed.
 void sortByCharacterCode(QStringList& names)
 {
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
@@ -102,7 +103,7 @@ void buildClipArtIndex(PhotoIndex& index, const QStringList& listedNames, const 
 bool LoadPhotoIndex(PhotoIndex& index, const MediaRoots& roots, const MediaFiles& files,
                     ErrorReporter& reporter)
 {
-    reporter.state().code = QStringLiteral("ER037");
+    reporter.state().code = errc::kPhotoIndex;
     // Each step is repeated on Retry until it succeeds; Cancel ends the program.
     auto step = [&](const QString& root, auto build) {
         for (;;) {
@@ -110,7 +111,7 @@ bool LoadPhotoIndex(PhotoIndex& index, const MediaRoots& roots, const MediaFiles
                 build();
                 return true;
             }
-            if (reporter.report(QStringLiteral("ER037")) != ErrorReporter::Outcome::Retry)
+            if (reporter.report(errc::kPhotoIndex) != ErrorReporter::Outcome::Retry)
                 return false;
             files.clearCache();
         }

@@ -1,6 +1,7 @@
 #include "catalog/photostepper.h"
 
 #include "catalog/catalogue.h"
+#include "catalog/errorcodes.h"
 #include "catalog/errorreporter.h"
 #include "catalog/mediafiles.h"
 #include "catalog/mediaroots.h"
@@ -56,7 +57,7 @@ bool PhotoStepper::ShowFirstPhoto()
         shown = m.view.showPhoto(m.step.currentPhotoPath);
     }
     if (!shown) {
-        m.reporter.report(QStringLiteral("ER023"));
+        m.reporter.report(errc::kEntryPhoto);
         m.view.hidePhoto();
     }
     m.step.shownPhotoIndex = m.step.photoPosition;
@@ -107,7 +108,7 @@ void PhotoStepper::StepPhotoForward()
     const QString path = m.index.photoFile(found);
     if (!m.view.showPhoto(path)) {
         // The cursor stays on the failing photo, so the next step moves past it.
-        m.reporter.report(QStringLiteral("ER012"), ErrorReporter::Context::WhileHandlingFailure);
+        m.reporter.report(errc::kStepPhotoForward, ErrorReporter::Context::WhileHandlingFailure);
         return;
     }
     m.view.setPhotoNumber(m.index.photoNumber(found));
@@ -153,8 +154,10 @@ void PhotoStepper::StepPhotoBack()
     }
     const QString path = m.index.photoFile(found);
     if (!m.view.showPhoto(path)) {
+        // The cursor now stands as after a back step, so the next back step must not correct it again.
         m.step.photoPosition = found - 1; // the next step moves past the failing photo
-        m.reporter.report(QStringLiteral("ER011"), ErrorReporter::Context::WhileHandlingFailure);
+        m.step.lastStepForward = false;
+        m.reporter.report(errc::kStepPhotoBack, ErrorReporter::Context::WhileHandlingFailure);
         return;
     }
     m.view.setPhotoNumber(m.index.photoNumber(found));
@@ -196,7 +199,7 @@ void PhotoStepper::LoadPhotoText(int offset)
 {
     const QString text = captionTextPath(m.index.photoFile(m.step.photoPosition + offset));
     if (text.isEmpty() || !m.view.loadDetails(text)) {
-        m.reporter.report(QStringLiteral("ER002"));
+        m.reporter.report(errc::kDescription);
         return;
     }
     const bool topTen = m.selection.entryText == kTopTen;

@@ -1,5 +1,6 @@
 #include "catalog/rootsearch.h"
 
+#include "catalog/errorcodes.h"
 #include "catalog/mediafiles.h"
 #include "catalog/mediaroots.h"
 
@@ -21,7 +22,7 @@ bool RootSearch::run(const QString& commandLine)
         return true;
     }
     for (;;) {
-        m_reporter.state().code = QStringLiteral("ER001");
+        m_reporter.state().code = errc::kNoMediaDisc;
         m_roots.photoRoot.clear();
         if (holdsPhotos(m_roots.programFolder))
             m_roots.photoRoot = m_roots.programFolder;

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QImage>
 #include <QString>
+
+class QImage; // a QtGui type: the interface only passes it on, so the logic stays free of QtGui
 
 // The system clipboard: the program only ever clears it and puts one picture or one text on it.
 class IClipboard {

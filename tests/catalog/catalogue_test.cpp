@@ -18,7 +18,7 @@ QString enabledLetters(const Availability& a)
     return out.join(' ');
 }
 
-}  // namespace
+} // namespace
 
 TEST(Catalogue, TrailingBlanksAreSignificant)
 {
@@ -78,7 +78,7 @@ TEST(Catalogue, YearButtonCaptionsAndOutOfRange)
 TEST(Catalogue, NextButtonAfterAStepFollowsTheCode)
 {
     EXPECT_EQ(nextButtonForCode("53"), 2);
-    EXPECT_EQ(nextButtonForCode("82"), 31);  // after 1982 comes 1984's button
+    EXPECT_EQ(nextButtonForCode("82"), 31); // after 1982 comes 1984's button
     EXPECT_EQ(nextButtonForCode("84"), 32);
     EXPECT_EQ(nextButtonForCode("99"), 47);
     EXPECT_EQ(nextYearButton(0), 1);
@@ -160,23 +160,52 @@ TEST(Catalogue, StatisticsCaption)
     EXPECT_EQ(statsCaption("Zephane Monopoly Game "), "Statistics");
 }
 
-TEST(Catalogue, BaseAvailabilityRows)
+TEST(Catalogue, EveryModelYearOffersEveryButtonAndHidesNoPicture)
 {
-    EXPECT_EQ(enabledLetters(baseAvailability("1963")), "D S O C Sc N R Si CA A No");
-    EXPECT_EQ(enabledLetters(baseAvailability("Zephane Americana ")), "D S O C Sc N R Si CA A No");
-    EXPECT_EQ(enabledLetters(baseAvailability("1990-1995 ZR-1 ")), "D S O C Sc N R Si CA A");
-    EXPECT_EQ(enabledLetters(baseAvailability("Pembry Cars ")), "D S Sc N R Si A");
-    EXPECT_EQ(enabledLetters(baseAvailability("Stroudley Cars ")), "D Sc N R Si A");
-    EXPECT_EQ(baseAvailability("Stroudley Cars ").hiddenPictures, PicClipArt | PicEmblem | PicEmbRear | PicEmbSide);
-    EXPECT_EQ(enabledLetters(baseAvailability("Kavell Automotive Concepts ")), "D S O C Sc A");
-    EXPECT_EQ(baseAvailability("Brenmore C12 ").hiddenPictures, PicClipArt);
-    EXPECT_EQ(enabledLetters(baseAvailability("Brenmore Twin-Turbo ")), "D S O C Sc N R Si CA");
-    EXPECT_EQ(enabledLetters(baseAvailability("Top Ten Zephane People ")), "D");
-    EXPECT_EQ(enabledLetters(baseAvailability("National Zephane Museum ")), "D S");
-    EXPECT_EQ(enabledLetters(baseAvailability("Zephane Pinball Machine ")), "D A");
-    EXPECT_EQ(enabledLetters(baseAvailability("Custom Zephanes")), "S");
-    EXPECT_EQ(enabledLetters(baseAvailability("Miscellany ")), "");
-    EXPECT_EQ(baseAvailability("1963").hiddenPictures, 0);
+    int years = 0;
+    for (int year = 1953; year <= 2000; ++year) {
+        if (year == 1983) // no model year
+            continue;
+        ++years;
+        const Availability a = baseAvailability(QString::number(year));
+        EXPECT_EQ(enabledLetters(a), "D S O C Sc N R Si CA A No") << year;
+        EXPECT_EQ(a.hiddenPictures, 0) << year;
+    }
+    EXPECT_EQ(years, 47);
+}
+
+TEST(Catalogue, AvailabilityFollowsTheExactCollectionText)
+{
+    // Without its trailing blank a collection's text is no catalogue text: it gets what any unknown text
+    // gets.
+    const Availability unknown = baseAvailability("Zz77 anything");
+    for (const Collection& c : collections()) {
+        if (!c.text.endsWith(QLatin1Char(' ')))
+            continue;
+        const QString bare = c.text.chopped(1);
+        EXPECT_EQ(enabledLetters(baseAvailability(bare)), enabledLetters(unknown)) << qPrintable(bare);
+    }
+    // A collection never offers more than a model year.
+    for (const Collection& c : collections())
+        for (int b = 0; b < kContentButtonCount; ++b)
+            EXPECT_TRUE(!baseAvailability(c.text).enabled[b] || baseAvailability("1963").enabled[b]);
+}
+
+TEST(Catalogue, PictureButtonsOnlyWhereThePicturePanelsFollowTheEntry)
+{
+    // An entry whose picture panels are hidden on display cannot offer the buttons that fill them.
+    const ContentButton pictureButtons[] = {Script, Nose, Rear, Side, ClipArt};
+    int offering = 0;
+    for (const Collection& c : collections()) {
+        const Availability a = baseAvailability(c.text);
+        bool anyPicture = false;
+        for (ContentButton b : pictureButtons)
+            anyPicture = anyPicture || a.enabled[b];
+        if (anyPicture)
+            ++offering;
+        EXPECT_TRUE(!anyPicture || keepsPicturePanels(c.text)) << qPrintable(c.text);
+    }
+    EXPECT_GT(offering, 0);
 }
 
 TEST(Catalogue, PicturePanelsFollowOnlySomeCollections)

@@ -13,7 +13,7 @@ struct Media : ::testing::Test {
     void SetUp() override { drives.letters.insert('E', tree.path()); }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(Media, FolderAndFileNamesMatchWithoutRegardToCase)
 {
@@ -40,12 +40,41 @@ TEST_F(Media, PathsNeverLeaveTheRoot)
     MediaTree outside;
     outside.add("secret.txt");
     tree.addFolder("zephanes");
-    EXPECT_FALSE(files.resolve("E:\\zephanes\\..\\..\\" + QFileInfo(outside.path()).fileName() + "\\secret.txt"));
+    EXPECT_FALSE(
+        files.resolve("E:\\zephanes\\..\\..\\" + QFileInfo(outside.path()).fileName() + "\\secret.txt"));
     EXPECT_FALSE(files.resolve("E:\\zephanes\\..\\zephanes"));
     EXPECT_FALSE(files.resolve("E:\\.\\zephanes"));
     EXPECT_FALSE(files.resolve("E:\\zephanes/../x"));
     EXPECT_TRUE(files.writablePath("E:\\..\\x").isEmpty());
     EXPECT_TRUE(files.list("E:\\..\\*").isEmpty());
+}
+
+TEST_F(Media, SymbolicLinksNeverLeadOutOfTheRoot)
+{
+    MediaTree outside;
+    outside.add("secret.txt");
+    tree.addFolder("zephanes");
+    ASSERT_TRUE(QFile::link("/etc", tree.file("zephanes/etc")));
+    ASSERT_TRUE(QFile::link(outside.path(), tree.file("escape")));
+    ASSERT_TRUE(QFile::link(outside.file("secret.txt"), tree.file("zephanes/53A.JPG")));
+    EXPECT_FALSE(files.resolve("E:\\zephanes\\etc"));
+    EXPECT_FALSE(files.resolve("E:\\zephanes\\etc\\passwd"));
+    EXPECT_FALSE(files.resolve("E:\\ZEPHANES\\ETC\\PASSWD")); // the case-insensitive way too
+    EXPECT_FALSE(files.resolve("E:\\escape\\secret.txt"));
+    EXPECT_FALSE(files.resolve("E:\\zephanes\\53A.JPG"));
+    EXPECT_FALSE(files.exists("E:\\escape"));
+    EXPECT_TRUE(files.list("E:\\escape\\*").isEmpty());
+    EXPECT_TRUE(files.writablePath("E:\\escape\\new.txt").isEmpty());
+    EXPECT_TRUE(files.writablePath("E:\\zephanes\\etc\\x").isEmpty());
+
+    // Links that stay inside the tree are followed as before.
+    const QString movie = tree.add("real/Movies/a.avi");
+    ASSERT_TRUE(QFile::link(tree.file("real/Movies"), tree.file("movies")));
+    ASSERT_TRUE(QFile::link(movie, tree.file("real/b.avi")));
+    EXPECT_EQ(files.resolve("E:\\movies\\A.AVI"), tree.path() + "/movies/a.avi");
+    EXPECT_EQ(files.resolve("E:\\real\\B.avi"), tree.path() + "/real/b.avi");
+    EXPECT_EQ(files.list("E:\\movies\\*.avi"), QStringList{"a.avi"});
+    EXPECT_EQ(files.writablePath("E:\\movies\\new.avi"), tree.path() + "/movies/new.avi");
 }
 
 TEST_F(Media, UnknownRootsResolveToNothing)

@@ -51,7 +51,7 @@ protected:
         s_dir = new QTemporaryDir;
         demomedia::Options o;
         o.mediaDir = s_dir->path();
-        o.programDir = s_dir->path();  // one folder for both roots, as with the HWI switch
+        o.programDir = s_dir->path(); // one folder for both roots, as with the HWI switch
         o.draft = true;
         s_result = new demomedia::Result(demomedia::generate(o));
     }
@@ -66,7 +66,7 @@ protected:
 QTemporaryDir* DraftTree::s_dir = nullptr;
 demomedia::Result* DraftTree::s_result = nullptr;
 
-}  // namespace
+} // namespace
 
 TEST_F(DraftTree, CheckerFindsNothingMissing)
 {
@@ -110,7 +110,7 @@ TEST_F(DraftTree, PhotosFollowTheNamingAndNumberingRules)
         topTen += p.startsWith("TT") ? 1 : 0;
     }
     EXPECT_EQ(topTen, 10);
-    EXPECT_TRUE(photos.contains("A0A.JPG"));  // 2000's photos begin with its code
+    EXPECT_TRUE(photos.contains("A0A.JPG")); // 2000's photos begin with its code
     EXPECT_GE(photos.size(), (47 + 36) * 3);
 }
 
@@ -126,16 +126,16 @@ TEST_F(DraftTree, StandInsAreExecutableAndFormatsAreValid)
     int depth = 0;
     for (int i = 0; i < rtf.size(); ++i) {
         if (rtf[i] == '\\') {
-            ++i;  // an escaped brace does not count
+            ++i; // an escaped brace does not count
             continue;
         }
         depth += rtf[i] == '{' ? 1 : rtf[i] == '}' ? -1 : 0;
         ASSERT_GE(depth, 0);
     }
     EXPECT_EQ(depth, 0);
-    EXPECT_TRUE(rtf.contains("\\page"));    // the long documents run to several pages
-    EXPECT_TRUE(rtf.contains("\\trowd"));   // with a table
-    EXPECT_TRUE(rtf.contains("\\pnlvlblt"));  // and a bulleted list
+    EXPECT_TRUE(rtf.contains("\\page"));     // the long documents run to several pages
+    EXPECT_TRUE(rtf.contains("\\trowd"));    // with a table
+    EXPECT_TRUE(rtf.contains("\\pnlvlblt")); // and a bulleted list
 }
 
 TEST(DemoMediaFullSize, PicturesHaveTheirSizesAndOrientations)
@@ -178,7 +178,7 @@ TEST(DemoMediaFullSize, SameBytesOnEveryRun)
         };
         return demomedia::generate(o);
     };
-    ASSERT_EQ(run(a.path()).files, 7);  // passby.wav is both a sound effect and the start-up sound
+    ASSERT_EQ(run(a.path()).files, 7); // passby.wav is both a sound effect and the start-up sound
     ASSERT_EQ(run(b.path()).files, 7);
     QDirIterator it(a.path(), QDir::Files, QDirIterator::Subdirectories);
     int compared = 0;
@@ -215,7 +215,29 @@ TEST(DemoMediaStamp, OnlyACompleteRunMarksTheTreeCurrent)
     o.photos = false;
     o.include = [](const mediarules::ExpectedFile& f) { return names(f, {"53desc.rtf"}); };
     demomedia::generate(o);
-    EXPECT_FALSE(demomedia::isCurrent(dir.path()));  // a subset is no complete tree
+    EXPECT_FALSE(demomedia::isCurrent(dir.path())); // a subset is no complete tree
+
+    // Every required file, full size: the tree is current, and a later subset run does not unmark it.
+    o.include = nullptr;
+    ASSERT_TRUE(demomedia::generate(o).errors.isEmpty());
+    EXPECT_TRUE(demomedia::isCurrent(dir.path()));
+    o.include = [](const mediarules::ExpectedFile& f) { return names(f, {"53desc.rtf"}); };
+    demomedia::generate(o);
+    EXPECT_TRUE(demomedia::isCurrent(dir.path()));
+
+    // A stamp of another generator version, or of a draft tree, is not current.
+    QFile stamp(dir.path() + QLatin1Char('/') + demomedia::kStampName);
+    ASSERT_TRUE(stamp.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    stamp.write("zephane-demo-media 0\n");
+    stamp.close();
+    EXPECT_FALSE(demomedia::isCurrent(dir.path()));
+}
+
+TEST_F(DraftTree, ADraftTreeIsNeverTakenForTheFullOne)
+{
+    ASSERT_TRUE(s_result->errors.isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(s_dir->path() + QLatin1Char('/') + demomedia::kStampName));
+    EXPECT_FALSE(demomedia::isCurrent(s_dir->path()));
 }
 
 TEST(DemoMediaTarget, UnwritableFolderIsReportedNotIgnored)
@@ -225,7 +247,7 @@ TEST(DemoMediaTarget, UnwritableFolderIsReportedNotIgnored)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     demomedia::Options o;
-    o.mediaDir = dir.path() + "/file/media";  // below a plain file: cannot be created
+    o.mediaDir = dir.path() + "/file/media"; // below a plain file: cannot be created
     o.programDir = dir.path();
     o.photos = false;
     const demomedia::Result r = demomedia::generate(o);
@@ -239,10 +261,10 @@ TEST(WavSynth, SixteenBitPcmAndDistinctSounds)
     ASSERT_GE(horn.size(), 44);
     EXPECT_TRUE(horn.startsWith("RIFF"));
     EXPECT_EQ(horn.mid(8, 8), QByteArray("WAVEfmt "));
-    EXPECT_EQ(qFromLittleEndian<quint16>(horn.constData() + 20), 1);   // PCM
-    EXPECT_EQ(qFromLittleEndian<quint16>(horn.constData() + 22), 1);   // mono
+    EXPECT_EQ(qFromLittleEndian<quint16>(horn.constData() + 20), 1); // PCM
+    EXPECT_EQ(qFromLittleEndian<quint16>(horn.constData() + 22), 1); // mono
     EXPECT_EQ(qFromLittleEndian<quint32>(horn.constData() + 24), 22050u);
-    EXPECT_EQ(qFromLittleEndian<quint16>(horn.constData() + 34), 16);  // bits
+    EXPECT_EQ(qFromLittleEndian<quint16>(horn.constData() + 34), 16); // bits
     EXPECT_EQ(qFromLittleEndian<quint32>(horn.constData() + 40), quint32(horn.size() - 44));
     EXPECT_EQ(qFromLittleEndian<quint32>(horn.constData() + 4), quint32(horn.size() - 8));
 
@@ -275,7 +297,7 @@ TEST(AviWriter, RiffStructureWithIndexedMjpegAndPcm)
     EXPECT_TRUE(avi.contains("auds"));
     const qsizetype idx = avi.lastIndexOf("idx1");
     ASSERT_GT(idx, 0);
-    EXPECT_EQ(qFromLittleEndian<quint32>(avi.constData() + idx + 4), 4u * 16u);  // 2 video + 2 audio chunks
+    EXPECT_EQ(qFromLittleEndian<quint32>(avi.constData() + idx + 4), 4u * 16u); // 2 video + 2 audio chunks
     // Each index entry points at its chunk, counted from the "movi" type field.
     const qsizetype movi = avi.indexOf("movi");
     for (int e = 0; e < 4; ++e) {

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "catalog/errorcodes.h"
 #include "catalog/errorreporter.h"
 #include "catalog/mediafiles.h"
 #include "fakes/fakeprinter.h"
@@ -23,16 +24,15 @@ const QString kPrefix = QStringLiteral("The Zephane Folarium     ");
 
 class DocViewer : public ::testing::Test, protected TestServices {
 protected:
-    DocViewer()
-        : host(state, printer),
-          opener(state, files, reporter, host)
+    DocViewer() : host(state, printer), opener(state, files, reporter, host)
     {
         drives.letters[QLatin1Char('E')] = tree.path();
         tree.add(QStringLiteral("RichText/books.rtf"), "{\\rtf1 The book list\\par}");
         tree.add(QStringLiteral("richtext/wave.rtf"), "{\\rtf1 Hand signals}");
-        host.setHooks({[this] { ++closeButtonSteps; }, [this](QDialog& d) {
+        host.setHooks({[this] { ++closeButtonSteps; },
+                       [this](QDialog& d) {
                            ++modalShows;
-                           d.show();  // the test plays the user while the window is up
+                           d.show(); // the test plays the user while the window is up
                        }});
     }
     ~DocViewer() override
@@ -43,9 +43,12 @@ protected:
 
     DocumentRequest books() const
     {
-        return {QStringLiteral("E:\\RichText\\books.rtf"), kPrefix + QStringLiteral("Books"),
-                DocumentRequest::Caption::ViaDocumentCaption, DocumentRequest::CloseWidth::Computed,
-                QStringLiteral("ER004"), true};
+        return {QStringLiteral("E:\\RichText\\books.rtf"),
+                kPrefix + QStringLiteral("Books"),
+                DocumentRequest::Caption::ViaDocumentCaption,
+                DocumentRequest::CloseWidth::Computed,
+                errc::kLibraryBooks,
+                true};
     }
     DocumentRequest wave() const
     {
@@ -53,7 +56,7 @@ protected:
                 kPrefix + QStringLiteral("Hand Signals and Other Greetings"),
                 DocumentRequest::Caption::OnViewer,
                 DocumentRequest::CloseWidth::Computed,
-                QStringLiteral("ER008"),
+                errc::kLibraryArticles,
                 true};
     }
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
@@ -73,7 +76,7 @@ protected:
     int modalShows = 0;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(DocViewer, OpeningShowsTheDocumentModallyWithTheButtonRowPrepared)
 {
@@ -157,13 +160,13 @@ TEST_F(DocViewer, CloseBoxUnloadsWithoutTheFocusStep)
     EXPECT_EQ(viewerWindows(), 0);
     state.documentCaption = QStringLiteral("next");
     host.load();
-    EXPECT_EQ(host.form()->windowTitle(), QStringLiteral("next"));  // loaded anew, caption taken anew
+    EXPECT_EQ(host.form()->windowTitle(), QStringLiteral("next")); // loaded anew, caption taken anew
 }
 
 TEST_F(DocViewer, UnloadingFromOutsideClosesAShownViewer)
 {
     DocumentRequest r = books();
-    r.modal = false;  // the screen-saver help: shown without waiting
+    r.modal = false; // the screen-saver help: shown without waiting
     ASSERT_TRUE(opener.open(r));
     EXPECT_EQ(modalShows, 0);
     ASSERT_TRUE(host.form()->isVisible());
@@ -180,24 +183,24 @@ TEST_F(DocViewer, MissingDocumentIsReportedWithTheOpenersCodeAndNotShown)
 {
     DocumentRequest r = books();
     r.mediaPath = QStringLiteral("E:\\richtext\\glossary.rtf");
-    r.errorCode = QStringLiteral("ER051");
+    r.errorCode = errc::kLibraryGlossary;
     r.caption = kPrefix + QStringLiteral("Zephane Glossary");
     EXPECT_FALSE(opener.open(r));
-    EXPECT_EQ(errors.code, QStringLiteral("ER051"));
+    EXPECT_EQ(errors.code, errc::kLibraryGlossary);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(modalShows, 0);
     EXPECT_FALSE(host.isLoaded());
 
-    // the next kind-D opening shows its own caption, not the failed one's
+    // the next document whose caption is set before loading shows its own caption, not the failed one's
     ASSERT_TRUE(opener.open(books()));
     EXPECT_EQ(host.form()->windowTitle(), kPrefix + QStringLiteral("Books"));
 
     // an unreadable file and a path that leaves the media root fail the same way
     host.form()->SSCommand1()->click();
     r.mediaPath = QStringLiteral("E:\\RichText\\..\\..\\etc\\passwd");
-    r.errorCode = QStringLiteral("ER004");
+    r.errorCode = errc::kLibraryBooks;
     EXPECT_FALSE(opener.open(r));
-    EXPECT_EQ(errors.code, QStringLiteral("ER004"));
+    EXPECT_EQ(errors.code, errc::kLibraryBooks);
     EXPECT_EQ(messages.shown.size(), 2u);
 }
 
@@ -212,6 +215,6 @@ TEST_F(DocViewer, PrintButtonPrintsTheWholeDocumentWithInchMargins)
     EXPECT_EQ(printer.renders[0].to, richTextLength(*host.form()->rtbText()->document()));
     EXPECT_EQ(printer.renders[0].target.left, 1440 - 360);
     EXPECT_EQ(printer.renders[0].target.right, 12240 - 1440 - 360);
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);  // the hourglass is gone again
-    EXPECT_TRUE(host.isLoaded());  // printing leaves the viewer open
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr); // the hourglass is gone again
+    EXPECT_TRUE(host.isLoaded());                          // printing leaves the viewer open
 }

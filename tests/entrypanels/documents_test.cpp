@@ -1,5 +1,6 @@
 #include <QAction>
 
+#include "catalog/errorcodes.h"
 #include "entrypanels/entrypanelsfixture.h"
 
 using namespace catalogue;
@@ -140,13 +141,16 @@ TEST_F(EntryPanels, AMissingDocumentGivesExactlyItsCodedMessageAndNoViewer)
     choose("1953");
     const struct {
         ContentButton button;
-        const char* code;
-    } cases[] = {{Desc, "ER002"}, {Stats, "ER027"}, {Options, "ER026"}, {Colors, "ER029"}};
+        const QString& code;
+    } cases[] = {{Desc, errc::kDescription},
+                 {Stats, errc::kStatistics},
+                 {Options, errc::kOptions},
+                 {Colors, errc::kColors}};
     for (const auto& c : cases) {
         messages.shown.clear();
         click(c.button);
-        ASSERT_EQ(messages.shown.size(), 1u) << c.code;
-        EXPECT_EQ(messages.last().text, errors::compose(c.code)) << c.code;
+        ASSERT_EQ(messages.shown.size(), 1u) << qPrintable(c.code);
+        EXPECT_EQ(messages.last().text, errors::compose(c.code)) << qPrintable(c.code);
         EXPECT_EQ(messages.last().title, errors::kTitle);
         EXPECT_EQ(session().errors.code, c.code);
         EXPECT_EQ(session().documents.foundFile, "");
@@ -161,7 +165,7 @@ TEST_F(EntryPanels, ADocumentThatCannotBeReadIsReportedToo)
     choose("1953");
     click(Desc);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.last().text, errors::compose("ER002"));
+    EXPECT_EQ(messages.last().text, errors::compose(errc::kDescription));
     EXPECT_EQ(documentWindow(), nullptr);
 }
 
@@ -169,7 +173,7 @@ TEST_F(EntryPanels, NostalgiaOpensItsYearOrSaysSorryWithoutAnErrorCode)
 {
     addDocument("richtext/nostalgia56.rtf", "Back in fifty-six");
     choose("1956");
-    session().errors.code = "ER001";
+    session().errors.code = errc::kNoMediaDisc;
     const QString before = documentCaption();
     click(Nostalgia);
     ASSERT_NE(documentWindow(), nullptr);
@@ -186,7 +190,7 @@ TEST_F(EntryPanels, NostalgiaOpensItsYearOrSaysSorryWithoutAnErrorCode)
               "Folarium 2000\r\n\r\nTry 1956 to preview this feature.\r\n");
     EXPECT_EQ(messages.last().icon, MessageIcon::Warning);
     EXPECT_EQ(messages.last().buttons, MessageButtons::Ok);
-    EXPECT_EQ(session().errors.code, "ER001");
+    EXPECT_EQ(session().errors.code, errc::kNoMediaDisc);
     EXPECT_EQ(documentWindow(), nullptr);
     EXPECT_TRUE(window()->isEnabled());
 }

@@ -1,5 +1,6 @@
 #include <QScrollBar>
 
+#include "catalog/errorcodes.h"
 #include "entrypanels/entrypanelsfixture.h"
 
 using namespace catalogue;
@@ -111,8 +112,8 @@ TEST_F(LargePictures, UnadvertisedYearsSaySorryAndMissingAdvertisementsReportER0
     choose("1977");
     click(Ad);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.last().text, errors::compose("ER044"));
-    EXPECT_EQ(session().errors.code, "ER044");
+    EXPECT_EQ(messages.last().text, errors::compose(errc::kAdvertisement));
+    EXPECT_EQ(session().errors.code, errc::kAdvertisement);
     EXPECT_EQ(largeViewer(), nullptr);
     EXPECT_TRUE(window()->isEnabled());
 }
@@ -165,7 +166,7 @@ TEST_F(LargePictures, TitlesShowTheirIllustrationInOneViewerThatNeverZoomsOut)
 
     panel->button(11)->click(); // st011.jpg is missing
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.last().text, errors::compose("ER044"));
+    EXPECT_EQ(messages.last().text, errors::compose(errc::kAdvertisement));
     EXPECT_EQ(largeViewer(), nullptr);
 }
 
@@ -176,7 +177,7 @@ TEST_F(LargePictures, TheSeriesTextOpensWithTheFixedCloseWidthOrReportsER029)
     EXPECT_EQ(about->text(), "R. Ferrec Ostrand");
     about->click();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.last().text, errors::compose("ER029"));
+    EXPECT_EQ(messages.last().text, errors::compose(errc::kColors));
     EXPECT_EQ(documentWindow(), nullptr);
 
     addDocument("RichText/ostrand.rtf", "The illustrator");

@@ -1,3 +1,4 @@
+#include "catalog/errorcodes.h"
 #include "entrypanels/entrypanelsfixture.h"
 
 using namespace catalogue;
@@ -113,21 +114,21 @@ TEST_F(EntryPictureBoxesTest, AMissingPictureReportsItsCodeAndHidesOrKeepsAsEach
     ASSERT_EQ(box(PicEmbSide)->size(), QSize(36, 16));
     click(Script); // scri57.jpg is missing: reported and hidden
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.last().text, errors::compose("ER021"));
+    EXPECT_EQ(messages.last().text, errors::compose(errc::kScript));
     EXPECT_TRUE(box(PicScript)->isHidden());
 
     // 1958 has no side emblem: the old one stays on show.
     messages.shown.clear();
     choose("1958");
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.last().text, errors::compose("ER042"));
+    EXPECT_EQ(messages.last().text, errors::compose(errc::kSideEmblem));
     EXPECT_FALSE(box(PicEmbSide)->isHidden());
     EXPECT_EQ(box(PicEmbSide)->size(), QSize(36, 16));
 
     messages.shown.clear();
     click(ClipArt);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.last().text, errors::compose("ER035"));
+    EXPECT_EQ(messages.last().text, errors::compose(errc::kClipArtButton));
     EXPECT_TRUE(box(PicClipArt)->isHidden());
 }
 

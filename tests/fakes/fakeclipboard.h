@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include <QImage>
+
 #include "platform/clipboard.h"
 
 // Remembers what was put on the clipboard, in order ("clear", "image", "text").

@@ -1,6 +1,7 @@
 // MainController on its own: the main window's roles, the photo view and the platform are fakes.
 #include <gtest/gtest.h>
 
+#include "catalog/errorcodes.h"
 #include "catalog/mediaroots.h"
 #include "catalog/photoindex.h"
 #include "catalog/photostepper.h"
@@ -97,7 +98,7 @@ TEST_F(MainControllerTest, SteppingInThe1990sFocusesTheNextYear)
 TEST_F(MainControllerTest, CollectionMenusSetTheirCodeAndButtons)
 {
     controller.museumMenu(1);
-    EXPECT_EQ(errors.code, "ER009");
+    EXPECT_EQ(errors.code, errc::kMuseumMenu);
     EXPECT_EQ(buttons.captions[Stats], "Details");
     EXPECT_TRUE(buttons.contentButtonEnabled(Stats));
     EXPECT_FALSE(buttons.contentButtonEnabled(Nostalgia));
@@ -105,7 +106,7 @@ TEST_F(MainControllerTest, CollectionMenusSetTheirCodeAndButtons)
     EXPECT_EQ(selection.currentYearIndex, 0);
 
     controller.miscellanyMenu();
-    EXPECT_EQ(errors.code, "ER058");
+    EXPECT_EQ(errors.code, errc::kMiscellanyMenu);
     for (int b = 0; b < kContentButtonCount; ++b)
         EXPECT_FALSE(buttons.contentButtonEnabled(ContentButton(b))) << b;
     EXPECT_EQ(window.busyOn, window.busyOff);

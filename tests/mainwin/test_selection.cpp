@@ -9,6 +9,7 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
+#include "catalog/errorcodes.h"
 #include "programfixture.h"
 
 namespace {
@@ -290,7 +291,7 @@ TEST_F(SelectionTest, EntryWithoutPhotoReportsEr023AndKeepsTheSelection)
 {
     window()->yearButton(3)->click(); // 1955 has no photo in this tree
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.last().text.contains("ER023"));
+    EXPECT_TRUE(messages.last().text.contains(errc::kEntryPhoto));
     EXPECT_FALSE(photoLabel()->isVisible());
     EXPECT_EQ(panYear(), "1955");
     EXPECT_EQ(enabledButtons(), "D S O C Sc N R Si CA A No");

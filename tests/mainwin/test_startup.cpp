@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QTimer>
 
+#include "catalog/errorcodes.h"
 #include "catalog/mediarules.h"
 #include "programfixture.h"
 
@@ -57,7 +58,7 @@ TEST_F(StartupTest, MissingSoundIsSilentAndUnplayableSoundDoesNotStopStartUp)
     startProgram();
     ASSERT_TRUE(started);
     EXPECT_TRUE(splashMedia.commands.isEmpty());
-    EXPECT_EQ(session().errors.code, "ER037"); // ER055 was set, then the index set its own
+    EXPECT_EQ(session().errors.code, errc::kPhotoIndex); // ER055 was set, then the index set its own
     EXPECT_TRUE(messages.shown.empty());
 
     // A sound file that does not open: no "play", no message, start-up goes on.
@@ -122,7 +123,7 @@ TEST_F(StartupTest, IndexFailureOffersRetryAndCancelEndsTheProgram)
     startProgram("HWI", folder);
     EXPECT_FALSE(started);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.last().text.contains("ER037"));
+    EXPECT_TRUE(messages.last().text.contains(errc::kPhotoIndex));
     EXPECT_EQ(messages.last().buttons, MessageButtons::RetryCancel);
     EXPECT_TRUE(processes.ended);
 }
@@ -172,7 +173,7 @@ TEST_F(StartupTest, NoDiscReportClosesTheSplashFirstAndRetryGoesOn)
     messages.answer({MessageAnswer::Retry});
     startProgram(QString());
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.last().text.contains("ER001"));
+    EXPECT_TRUE(messages.last().text.contains(errc::kNoMediaDisc));
     EXPECT_EQ(splashVisibleAtAsk, std::vector<bool>({false}));
     ASSERT_TRUE(started);
     EXPECT_EQ(session().roots.mediaRoot, "E:");

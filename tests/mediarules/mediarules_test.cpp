@@ -3,6 +3,7 @@
 #include <QSet>
 
 #include "catalog/catalogue.h"
+#include "catalog/errorcodes.h"
 #include "catalog/mediaroots.h"
 #include "catalog/mediarules.h"
 
@@ -28,19 +29,19 @@ const ExpectedFile* expected(const QString& slashPath)
     return nullptr;
 }
 
-}  // namespace
+} // namespace
 
 TEST(MediaPathForm, JoinsRootFolderAndNameTheProgramsWay)
 {
     const MediaPath p = *entryDocument(DocKind::Description, "1963");
     EXPECT_EQ(p.in(QStringLiteral("E:")), "E:\\richtext\\63desc.rtf");
     EXPECT_EQ(p.slashPath(), "richtext/63desc.rtf");
-    const MediaRoots roots{"E:", "/home/u/zf", "/home/u/zf"};
+    const MediaRoots roots{"E:", "/home/u/zf", "/home/u/zf", QString()};
     EXPECT_EQ(photoPattern().in(roots), "/home/u/zf\\zephanes\\*.jpg");
     EXPECT_EQ(startupSound().in(roots), "/home/u/zf\\passby.wav");
     EXPECT_EQ(startupSound().slashPath(), "passby.wav");
     EXPECT_TRUE(noseEmblem("1990-1995 ZR-1 ").sameFile(*emblemSlide(101).nose));
-    EXPECT_FALSE(startupSound().sameFile(soundEffects()[18].path));  // same name, other root
+    EXPECT_FALSE(startupSound().sameFile(soundEffects()[18].path)); // same name, other root
 }
 
 TEST(EntryDocuments, YearRuleSpellsFoldersAndNamesPerKind)
@@ -156,7 +157,7 @@ TEST(FixedItems, SeriesLibrarySoundsMoviesAndPrinting)
     const LibraryDocument* mag = libraryDocument("mnuMag", 13);
     ASSERT_TRUE(mag);
     EXPECT_EQ(rel(mag->path), "\\richtext\\magycar.rtf");
-    EXPECT_EQ(mag->errorCode, "ER008");
+    EXPECT_EQ(mag->errorCode, errc::kLibraryArticles);
     EXPECT_EQ(libraryDocument("mnuArticles", 6)->captionKind, CaptionKind::AfterLoad);
     EXPECT_FALSE(libraryDocument("mnuArticles", 0));
 
@@ -220,7 +221,7 @@ TEST(Enumeration, EveryFileOnceWithOwnersAndNormalAbsences)
     // offered, and its absence is normal.
     ASSERT_TRUE(expected("RichText/phOPTS.rtf"));
     EXPECT_TRUE(expected("RichText/phOPTS.rtf")->optional);
-    EXPECT_FALSE(expected("richtext/phstats.rtf"));  // the coin's Statistics button is never offered
+    EXPECT_FALSE(expected("richtext/phstats.rtf")); // the coin's Statistics button is never offered
 
     int required = 0;
     for (const ExpectedFile& f : files)

@@ -2,6 +2,7 @@
 #include <QBuffer>
 #include <QImage>
 
+#include "catalog/errorcodes.h"
 #include "fakes/fakeprinter.h"
 #include "output/doc/bookletcontroller.h"
 #include "output/doc/onejobprinter.h"
@@ -99,8 +100,8 @@ TEST_F(Booklet, MissingDocumentReportsEr040AndKeepsWhatWasPrinted)
     QFile::remove(disc.file(QStringLiteral("RichText/84.rtf")));
     EXPECT_FALSE(controller.printBooklet(only({BookletSection::Description, BookletSection::Details}),
                                          QStringLiteral("1982"), QStringLiteral("1984")));
-    EXPECT_EQ(session.errors.code, QStringLiteral("ER040"));
-    EXPECT_EQ(messages.last().text, errors::compose(QStringLiteral("ER040")));
+    EXPECT_EQ(session.errors.code, errc::kPrintBooklet);
+    EXPECT_EQ(messages.last().text, errors::compose(errc::kPrintBooklet));
     EXPECT_EQ(printer.renders.size(), 3u); // 82desc, 82, 84desc
     EXPECT_EQ(printer.jobsEnded, 1);       // and they went out
 }
@@ -109,7 +110,7 @@ TEST_F(Booklet, EnginesAloneNeedsTheYearsButCoverIsPrintedFirst)
 {
     EXPECT_FALSE(controller.printBooklet(only({BookletSection::Cover, BookletSection::Engines}), QString(),
                                          QStringLiteral("1999")));
-    EXPECT_EQ(session.errors.code, QStringLiteral("ER059"));
+    EXPECT_EQ(session.errors.code, errc::kBookletYearsMissing);
     EXPECT_EQ(printer.pictures.size(), 4u);
     EXPECT_FALSE(messages.last().text.contains(QStringLiteral("Booklet printed!")));
 
@@ -123,7 +124,7 @@ TEST_F(Booklet, APrinterThatCannotStartIsAnEr040)
 {
     printer.startSucceeds = false;
     EXPECT_FALSE(controller.printBooklet(only({BookletSection::Overview}), QString(), QString()));
-    EXPECT_EQ(session.errors.code, QStringLiteral("ER040"));
+    EXPECT_EQ(session.errors.code, errc::kPrintBooklet);
 }
 
 TEST(OneJob, LaterJobsStartOnANewPageWithoutBlankPages)

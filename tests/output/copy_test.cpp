@@ -1,6 +1,7 @@
 // Copying the disc's photos and movies to the hard disk, and removing them again.
 #include <QFile>
 
+#include "catalog/errorcodes.h"
 #include "output/blockcopier.h"
 #include "output/copytexts.h"
 #include "outputfixture.h"
@@ -274,7 +275,7 @@ TEST_F(PhotoCopy, UnreachableDiscReportsEr055WithRetry)
             drives.letters[QLatin1Char('E')] = disc.path();
     };
     EXPECT_TRUE(copy.listCdMovies(names));
-    EXPECT_EQ(session.errors.code, QStringLiteral("ER055"));
+    EXPECT_EQ(session.errors.code, errc::kMovieListing);
     EXPECT_EQ(messages.shown.front().buttons, MessageButtons::RetryCancel);
 
     drives.letters.clear();

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "catalog/errorcodes.h"
 #include "fakes/fakeclipboard.h"
 #include "fakes/fakemediadevice.h"
 #include "fakes/fakemainframe.h"
@@ -144,7 +145,7 @@ TEST_F(Module, BookletPanelClearsItsBoxesButKeepsTheYears)
     // Engines alone with no end year: the year check fails
     child<QCheckBox>(panel, "Check1_5")->setChecked(true);
     print->click();
-    EXPECT_EQ(session.errors.code, QStringLiteral("ER059"));
+    EXPECT_EQ(session.errors.code, errc::kBookletYearsMissing);
     EXPECT_EQ(print->text(), QStringLiteral("Print"));
 }
 
@@ -217,8 +218,8 @@ TEST_F(Module, SaverHelpOpensTheViewerWithoutWaitingOrReportsEr052)
     session.commands.run(Command::InstallSaver);
     auto* help = child<QPushButton>(module->saverPanel(), "SSCommand5");
     help->click();
-    EXPECT_EQ(session.errors.code, QStringLiteral("ER052"));
-    EXPECT_EQ(messages.last().text, errors::compose(QStringLiteral("ER052")));
+    EXPECT_EQ(session.errors.code, errc::kSaverHelp);
+    EXPECT_EQ(messages.last().text, errors::compose(errc::kSaverHelp));
 
     disc.add(QStringLiteral("richtext/sshelp.rtf"), "{\\rtf1\\ansi Help\\par}");
     session.files.clearCache();

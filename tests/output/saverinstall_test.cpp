@@ -1,6 +1,7 @@
 // The screen-saver settings file and the installation sequence.
 #include <QFile>
 
+#include "catalog/errorcodes.h"
 #include "output/inisection.h"
 #include "output/saverinstaller.h"
 #include "outputfixture.h"
@@ -121,8 +122,8 @@ TEST_F(Install, MissingSaverProgramLeavesTheKeysWrittenAndReportsEr049)
     program.add(QStringLiteral("zephanes/53A.JPG"));
     EXPECT_FALSE(installer.install(false));
     EXPECT_TRUE(iniBytes().contains("ZephPath=" + program.path().toUtf8() + "\\zephanes\\\n"));
-    EXPECT_EQ(session.errors.code, QStringLiteral("ER049"));
-    EXPECT_EQ(messages.last().text, errors::compose(QStringLiteral("ER049")));
+    EXPECT_EQ(session.errors.code, errc::kSaverProgram);
+    EXPECT_EQ(messages.last().text, errors::compose(errc::kSaverProgram));
     EXPECT_FALSE(QFileInfo::exists(saver.file(QStringLiteral("Zephane2000.scr"))));
 }
 
@@ -134,7 +135,7 @@ TEST_F(Install, AnUnreadableIniIsNeverReplaced)
     fs.failReadAfter[QStringLiteral("Zephane2000.ini")] = 3;
     EXPECT_FALSE(installer.install(false));
     EXPECT_EQ(iniBytes(), "[keep]\nall=of-it\n");
-    EXPECT_EQ(session.errors.code, QStringLiteral("ER049"));
+    EXPECT_EQ(session.errors.code, errc::kSaverProgram);
 }
 
 TEST_F(Install, WaitForTheCopyEndsOnCancelAndInstallsNothing)
@@ -193,7 +194,7 @@ TEST_F(Install, WaitEndsWhenTheCopyCompletesAndThenUsesTheHardDiskPhotos)
 TEST_F(Install, HelpNeedsItsDocument)
 {
     EXPECT_FALSE(installer.helpDocument());
-    EXPECT_EQ(session.errors.code, QStringLiteral("ER052"));
+    EXPECT_EQ(session.errors.code, errc::kSaverHelp);
     disc.add(QStringLiteral("RichText/SSHELP.RTF"));
     session.files.clearCache();
     EXPECT_TRUE(installer.helpDocument());

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "catalog/errorcodes.h"
 #include "catalog/errorreporter.h"
 #include "catalog/mediafiles.h"
 #include "catalog/mediaroots.h"
@@ -12,8 +13,8 @@
 
 namespace {
 
-// The order the original exchange sort produces, for comparison.
-QStringList exchangeSorted(QStringList a)
+// A pairwise sort by character code: slow, but plainly right, so the index's order is compared with it.
+QStringList referenceSorted(QStringList a)
 {
     for (int j = 0; j < a.size(); ++j)
         for (int k = j + 1; k < a.size(); ++k)
@@ -50,7 +51,7 @@ TEST(PhotoIndexBuild, EmptyListingStillHasTheTrailingElement)
     EXPECT_EQ(index.codeOf(1, index.nameStart()), QString());
 }
 
-TEST(PhotoIndexBuild, SameOrderAsTheExchangeSortForMixedNames)
+TEST(PhotoIndexBuild, SameOrderAsAPlainSortByCharacterCodeForMixedNames)
 {
     QStringList names;
     std::mt19937 rng(7);
@@ -67,13 +68,13 @@ TEST(PhotoIndexBuild, SameOrderAsTheExchangeSortForMixedNames)
     QStringList upper;
     for (const QString& n : names)
         upper << QStringLiteral("E:\\zephanes\\") + n.toUpper();
-    QStringList expected = exchangeSorted(upper);
+    QStringList expected = referenceSorted(upper);
     expected << QString();
     EXPECT_EQ(index.photoFiles, expected);
 
     buildClipArtIndex(index, names, "E:");
     QStringList clip;
-    for (const QString& n : exchangeSorted(names))
+    for (const QString& n : referenceSorted(names))
         clip << QStringLiteral("E:\\clipart\\") + n; // clip art keeps its case
     clip << QString();
     EXPECT_EQ(index.clipArtFiles, clip);
@@ -93,10 +94,7 @@ TEST(PhotoIndexBuild, CountsBeyondSixteenBitsWork)
 
 class LoadPhotoIndexTest : public ::testing::Test, protected TestServices {
 protected:
-    LoadPhotoIndexTest()
-    {
-        roots.mediaRoot = roots.photoRoot = roots.programFolder = tree.path();
-    }
+    LoadPhotoIndexTest() { roots.mediaRoot = roots.photoRoot = roots.programFolder = tree.path(); }
     MediaRoots roots;
     PhotoIndex index;
 };
@@ -112,7 +110,7 @@ TEST_F(LoadPhotoIndexTest, ListsPhotosAndClipArtOfTheTree)
               QStringList({tree.path() + "\\zephanes\\53A.JPG", tree.path() + "\\zephanes\\54A.JPG", ""}));
     EXPECT_EQ(index.clipArtFiles, QStringList({tree.path() + "\\clipart\\Ca53.JPG", ""}));
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(errors.code, "ER037");
+    EXPECT_EQ(errors.code, errc::kPhotoIndex);
 }
 
 TEST_F(LoadPhotoIndexTest, UnreachableRootOffersRetryThenCancelEndsTheProgram)
@@ -127,7 +125,7 @@ TEST_F(LoadPhotoIndexTest, UnreachableRootOffersRetryThenCancelEndsTheProgram)
     QDir(tree.file("gone")).removeRecursively();
     ASSERT_TRUE(LoadPhotoIndex(index, roots, files, reporter));
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.shown[0].text.contains("ER037"));
+    EXPECT_TRUE(messages.shown[0].text.contains(errc::kPhotoIndex));
     EXPECT_EQ(messages.shown[0].buttons, MessageButtons::RetryCancel);
     EXPECT_FALSE(processes.ended);
 

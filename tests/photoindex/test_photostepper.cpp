@@ -1,6 +1,7 @@
 // Stepping through an entry's photos: cursor corrections, wrap-around, failures and the caption text box.
 #include <gtest/gtest.h>
 
+#include "catalog/errorcodes.h"
 #include "catalog/errorreporter.h"
 #include "catalog/mediafiles.h"
 #include "catalog/mediaroots.h"
@@ -15,8 +16,7 @@ namespace {
 
 class StepperTest : public ::testing::Test, protected TestServices {
 protected:
-    StepperTest()
-        : stepper({index, step, selection, view, reporter, roots, files})
+    StepperTest() : stepper({index, step, selection, view, reporter, roots, files})
     {
         roots.mediaRoot = roots.photoRoot = "E:";
         roots.programFolder = tree.path();
@@ -63,7 +63,7 @@ TEST_F(StepperTest, EntryWithoutPhotoReportsEr023AndHidesThePhoto)
 {
     choose("1960", "60");
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.last().text.contains("ER023"));
+    EXPECT_TRUE(messages.last().text.contains(errc::kEntryPhoto));
     EXPECT_FALSE(view.photoVisible);
 
     view.photoVisible = true;
@@ -153,7 +153,7 @@ TEST_F(StepperTest, FailingPhotoReportsItsCodeAndTheNextStepMovesOn)
     view.focused = 0;
     stepper.StepPhotoForward();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.last().text.contains("ER012"));
+    EXPECT_TRUE(messages.last().text.contains(errc::kStepPhotoForward));
     EXPECT_EQ(view.focused, 0); // reported while handling the failure: the focus stays
     stepper.StepPhotoForward();
     EXPECT_EQ(name(), "53C.JPG");
@@ -161,9 +161,27 @@ TEST_F(StepperTest, FailingPhotoReportsItsCodeAndTheNextStepMovesOn)
     choose("1953", "53");
     stepper.StepPhotoBack(); // 53C
     stepper.StepPhotoBack(); // 53B fails
-    EXPECT_TRUE(messages.last().text.contains("ER011"));
+    EXPECT_TRUE(messages.last().text.contains(errc::kStepPhotoBack));
     stepper.StepPhotoBack();
     EXPECT_EQ(name(), "53A.JPG");
+}
+
+TEST_F(StepperTest, BackStepThatFailsRightAfterAForwardStepSkipsNoPhoto)
+{
+    buildPhotoIndex(index, {"53A.JPG", "53B.JPG", "53C.JPG", "53D.JPG"}, "E:");
+    choose("1953", "53");
+    stepper.StepPhotoForward(); // 53B
+    stepper.StepPhotoForward(); // 53C
+    stepper.StepPhotoForward(); // 53D
+    ASSERT_EQ(name(), "53D.JPG");
+    view.brokenPhotos.insert("E:\\zephanes\\53C.JPG");
+    stepper.StepPhotoBack(); // 53C fails to load
+    ASSERT_TRUE(messages.last().text.contains(errc::kStepPhotoBack));
+    stepper.StepPhotoBack(); // the photo before the failing one, not the one before that
+    EXPECT_EQ(name(), "53B.JPG");
+    view.brokenPhotos.clear();
+    stepper.StepPhotoForward(); // 53C was never shown, so the next forward step comes to it
+    EXPECT_EQ(name(), "53C.JPG");
 }
 
 TEST_F(StepperTest, CollectionStepsFocusButtonOneAndLoadTheCaptionText)
@@ -194,7 +212,7 @@ TEST_F(StepperTest, TopTenPlacesTheTextBoxByPhotoNumber)
     const int reports = messages.shown.size();
     stepper.StepPhotoBack();
     EXPECT_EQ(int(messages.shown.size()), reports + 1);
-    EXPECT_TRUE(messages.last().text.contains("ER002"));
+    EXPECT_TRUE(messages.last().text.contains(errc::kDescription));
     EXPECT_EQ(view.placedFor, "3"); // keeps its place and content
     EXPECT_EQ(view.detailsText, "E:\\RichText\\TTC.rtf");
 }

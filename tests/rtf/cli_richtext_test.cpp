@@ -15,7 +15,10 @@ struct CliRun {
     QByteArray err;
 };
 
-QString program() { return QCoreApplication::applicationDirPath() + QStringLiteral("/../zephane-folarium"); }
+QString program()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../zephane-folarium");
+}
 
 CliRun run(const QStringList& args)
 {
@@ -33,19 +36,22 @@ CliRun run(const QStringList& args)
     return r;
 }
 
-QString data(const char* name) { return QStringLiteral(ZEPHANE_TEST_DATA "/rtf/") + QLatin1String(name); }
+QString data(const char* name)
+{
+    return QStringLiteral(ZEPHANE_TEST_DATA "/rtf/") + QLatin1String(name);
+}
 
 class CliRichText : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!QFileInfo(program()).isExecutable())
-            GTEST_SKIP() << "the program is not built beside the tests";
+        // The build makes the program with these tests; its absence is a fault, not a reason to pass.
+        ASSERT_TRUE(QFileInfo(program()).isExecutable()) << qPrintable(program()) << " is missing";
     }
     QTemporaryDir dir;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(CliRichText, RtfTextWritesTheDocumentAsUtf8)
 {

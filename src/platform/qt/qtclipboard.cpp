@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImage>
 
 void QtClipboard::clear()
 {

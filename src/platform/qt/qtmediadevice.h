@@ -11,8 +11,10 @@ class QMediaPlayer;
 class QWidget;
 
 // The media control over Qt Multimedia. "open" checks the file itself (it must exist and be a RIFF WAVE or
-// RIFF AVI file matching the device type), so a bad file fails at once instead of through Qt's later,
-// repeated error signals; those are absorbed and stop playback. Without a sound device it plays silently.
+// RIFF AVI file matching the device type, with the chunks a player needs), then lets the player read it and
+// waits, for a bounded time, until the player has understood it or given up, so a file whose content cannot
+// be decoded fails "open" instead of making "play" do nothing. Qt's later, repeated error signals are
+// absorbed and stop playback. Without a sound device it plays silently.
 class QtMediaDevice final : public QObject, public IMediaDevice {
     Q_OBJECT
 public:
@@ -32,15 +34,20 @@ public:
     // The bar of seven buttons (Prev, Next, Play, Pause, Back, Step, Stop) as a widget of its own.
     QWidget* createButtonBar(QWidget* parent);
 
-    // True when the file begins like a RIFF file of the device type ("WaveAudio": WAVE, "AVIVideo": AVI).
+    // True when the file is a RIFF file of the device type ("WaveAudio": WAVE, "AVIVideo": AVI) that holds
+    // the chunks a player needs.
     static bool looksPlayable(const QString& path, const QString& deviceType, QString* why = nullptr);
+
+    // The longest "open" waits for the player to read a file (default 10 seconds).
+    void setOpenTimeout(int milliseconds) { m_openTimeoutMs = milliseconds; }
 
     bool isOpen() const { return m_open; }
     bool asyncErrorSeen() const { return m_asyncErrorSeen; }
 
 private:
-    void ensurePlayer();
+    void newPlayer();
     void onPlayerError();
+    bool waitUntilReadable();
     bool fail(const QString& why);
 
     QString m_deviceType;
@@ -52,5 +59,6 @@ private:
     bool m_open = false;
     bool m_asyncErrorSeen = false;
     bool m_inErrorStop = false;
+    int m_openTimeoutMs = 10000;
     std::function<void(MediaButton)> m_handler;
 };

@@ -13,7 +13,7 @@ class DocumentWindow : public QDialog {
 public:
     enum class CloseReason { None, CloseButton, CloseBox };
 
-    // Design sizes in pixels (the stored twips divided by 15).
+    // Design sizes in pixels (the form's design positions in twips divided by 15).
     static constexpr QRect kTextBox{8, 8, 513, 401};
     static constexpr QRect kCloseButton{8, 416, 417, 25};
     static constexpr QRect kSoundButton{432, 416, 26, 25};

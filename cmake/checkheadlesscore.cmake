@@ -1,0 +1,60 @@
+# Compiles every header and source of the logic folders with QtCore's headers as the only Qt headers in
+# reach, so an include of <QImage>, <QtGui/...> or <QWidget> there fails here instead of linking quietly.
+# Run by CTest: cmake -DCOMPILER=... -DQTCORE_INCLUDE=... -DSOURCE_DIR=... -DWORK_DIR=... -DSUBSYSTEMS=a,b
+# -DFLAGS=... -P checkheadlesscore.cmake
+foreach(var COMPILER QTCORE_INCLUDE SOURCE_DIR WORK_DIR SUBSYSTEMS)
+  if(NOT DEFINED ${var} OR "${${var}}" STREQUAL "")
+    message(FATAL_ERROR "checkheadlesscore: ${var} is not set")
+  endif()
+endforeach()
+if(NOT EXISTS "${COMPILER}")
+  message(FATAL_ERROR "checkheadlesscore: the compiler ${COMPILER} is missing")
+endif()
+if(NOT IS_DIRECTORY "${QTCORE_INCLUDE}" OR NOT EXISTS "${QTCORE_INCLUDE}/QString")
+  message(FATAL_ERROR "checkheadlesscore: QtCore's headers are not in ${QTCORE_INCLUDE}")
+endif()
+
+# An include root that holds QtCore and nothing else, so <QtCore/qstring.h> resolves and <QtGui/...> does not.
+set(root "${WORK_DIR}/qtcore-only")
+file(REMOVE_RECURSE "${root}")
+file(MAKE_DIRECTORY "${root}")
+file(CREATE_LINK "${QTCORE_INCLUDE}" "${root}/QtCore" SYMBOLIC RESULT link_result)
+if(NOT link_result STREQUAL "0")
+  message(FATAL_ERROR "checkheadlesscore: cannot link ${root}/QtCore: ${link_result}")
+endif()
+
+string(REPLACE "," ";" subsystems "${SUBSYSTEMS}")
+set(files)
+foreach(sub IN LISTS subsystems)
+  file(GLOB found "${SOURCE_DIR}/src/${sub}/*.h" "${SOURCE_DIR}/src/${sub}/*.cpp")
+  list(APPEND files ${found})
+endforeach()
+list(SORT files)
+list(LENGTH files count)
+if(count EQUAL 0)
+  message(STATUS "checkheadlesscore: no logic files in ${SUBSYSTEMS} yet")
+  return()
+endif()
+
+separate_arguments(extra UNIX_COMMAND "${FLAGS}")
+set(failed)
+foreach(f IN LISTS files)
+  if(f MATCHES "\\.h$")
+    set(lang -x c++)
+  else()
+    set(lang)
+  endif()
+  execute_process(
+    COMMAND "${COMPILER}" -std=c++20 -fsyntax-only -fPIC ${extra}
+            -I "${SOURCE_DIR}/src" -isystem "${root}" -isystem "${root}/QtCore" ${lang} "${f}"
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    list(APPEND failed "${f}")
+    message("--- ${f}\n${err}")
+  endif()
+endforeach()
+if(failed)
+  list(LENGTH failed n)
+  message(FATAL_ERROR "checkheadlesscore: ${n} of ${count} logic files need more than QtCore")
+endif()
+message(STATUS "checkheadlesscore: ${count} logic files compile with QtCore alone")

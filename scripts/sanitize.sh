@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer in build-sanitize and runs every test;
+# the first report stops the test that made it, so a fault fails the run instead of scrolling past.
+# Usage: scripts/sanitize.sh [extra ctest arguments, e.g. -R test_rtf]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=build-sanitize
+flags="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
+
+launcher=()
+command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+generator=()
+command -v ninja >/dev/null 2>&1 && generator=(-G Ninja)
+cmake -S . -B "$build_dir" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" \
+      -DZEPHANE_BUILD_BENCH=OFF -DCMAKE_CXX_FLAGS="$flags" \
+      -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
+cmake --build "$build_dir" -j"${ZEPHANE_JOBS:-$(nproc)}"
+
+export QT_QPA_PLATFORM=offscreen
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  export XDG_RUNTIME_DIR=$(mktemp -d /tmp/zephane-runtime.XXXXXX)
+  chmod 700 "$XDG_RUNTIME_DIR"
+fi
+suppressions=$PWD/scripts/lsan.supp
+export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1
+export UBSAN_OPTIONS=halt_on_error=1:abort_on_error=1:print_stacktrace=1
+export LSAN_OPTIONS=suppressions=$suppressions:print_suppressions=0
+cd "$build_dir"
+ctest --output-on-failure -j"${ZEPHANE_JOBS:-$(nproc)}" --timeout 600 "$@"

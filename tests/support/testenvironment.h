@@ -1,0 +1,22 @@
+#pragma once
+
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+
+// What every test executable sets before Qt starts: a headless platform and a private runtime folder,
+// whatever the environment says (test discovery may run the binary without the test environment).
+inline void prepareTestEnvironment()
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
+        const QByteArray dir =
+            QDir::tempPath().toUtf8() + "/zephane-test-runtime-" + QByteArray::number(getuid());
+        QDir().mkpath(QString::fromUtf8(dir));
+        QFile::setPermissions(QString::fromUtf8(dir), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", dir);
+    }
+    qputenv("QT_LOGGING_RULES", "qt.multimedia*=false");
+}
