@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "app/program.h"
-#include "app/programfolder.h"
+#include "catalog/programlocations.h"
 #include "platform/qt/qtports.h"
 
 int runGui(QApplication& app, const QString& commandLine)
@@ -13,7 +13,9 @@ int runGui(QApplication& app, const QString& commandLine)
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
 
     QtPorts real;
-    Program program(real.ports, programFolder());
+    const ProgramLocations places(ProgramLocations::fromProcess());
+    Program program(real.ports, places.programFolder());
+    places.fill(program.session().roots);
     if (!program.start(commandLine))
         return 0;
     return app.exec();

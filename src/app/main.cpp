@@ -5,26 +5,38 @@
 
 #include "app/clicommand.h"
 #include "app/guistartup.h"
+#include "session/commandline.h"
 
 int main(int argc, char** argv)
 {
-    if (argc > 1 && QByteArray(argv[1]) == "--help") {
-        std::printf("usage: zephane-folarium [HWI]\n");
-        for (const QString& u : CliCommand::usages())
-            std::printf("       zephane-folarium %s\n", qPrintable(u));
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line =
+        CommandLine::decide(args, [](const QString& first) { return CliCommand::find(first) != nullptr; });
+    switch (line.action) {
+    case CommandLine::Action::Help:
+        std::fputs(qPrintable(CommandLine::helpText(CliCommand::usages())), stdout);
         return 0;
+    case CommandLine::Action::Version:
+        std::fputs(qPrintable(CommandLine::versionText()), stdout);
+        return 0;
+    case CommandLine::Action::Usage:
+        std::fprintf(stderr, "zephane-folarium: %s\n%s", qPrintable(line.error),
+                     qPrintable(CommandLine::helpText(CliCommand::usages())));
+        return CommandLine::kUsageStatus;
+    case CommandLine::Action::Mode:
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen"); // command-line modes need no screen
+        break;
+    case CommandLine::Action::Run:
+        break;
     }
-    const CliCommand* command = argc > 1 ? CliCommand::find(QString::fromLocal8Bit(argv[1])) : nullptr;
-    if (command && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");  // command-line modes need no screen
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zephane-folarium"));
-
-    if (command) {
-        const QStringList args = QApplication::arguments().mid(2);
-        return command->run(args);
-    }
+    if (line.action == CommandLine::Action::Mode)
+        return CliCommand::find(args.first())->run(QApplication::arguments().mid(2));
     // The whole command line as one text, the way the "HWI" switch is tested.
     return runGui(app, QApplication::arguments().mid(1).join(QLatin1Char(' ')));
 }

@@ -218,7 +218,7 @@ void PhotoStepper::RefreshSaverButtons()
     if (m.selection.hasEntry())
         name = m.step.currentPhotoPath.mid(m.step.currentPhotoPath.lastIndexOf(QLatin1Char('\\')) + 1);
     const bool inList =
-        !name.isEmpty() && m.files.exists(m.roots.programFolder + photonames::kSaverFolder + name);
+        !name.isEmpty() && m.files.exists(m.roots.dataFolder() + photonames::kSaverFolder + name);
     m_saverHook(inList);
 }
 

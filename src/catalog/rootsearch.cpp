@@ -24,8 +24,9 @@ bool RootSearch::run(const QString& commandLine)
     for (;;) {
         m_reporter.state().code = errc::kNoMediaDisc;
         m_roots.photoRoot.clear();
-        if (holdsPhotos(m_roots.programFolder))
-            m_roots.photoRoot = m_roots.programFolder;
+        // A photo copy on the hard disk lives where the program keeps its own copies.
+        if (holdsPhotos(m_roots.dataFolder()))
+            m_roots.photoRoot = m_roots.dataFolder();
         for (const char* letter = kDriveOrder; *letter; ++letter) {
             const QString root = QString(QLatin1Char(*letter)) + QLatin1Char(':');
             if (holdsPhotos(root)) {

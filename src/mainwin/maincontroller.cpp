@@ -220,7 +220,7 @@ void MainController::photoClicked(bool rightButton)
 {
     if (rightButton) {
         // The folder may exist already; either way the list window opens.
-        const QString folder = m.files.writablePath(m.roots.programFolder + photonames::kSaverFolder);
+        const QString folder = m.files.writablePath(m.roots.dataFolder() + photonames::kSaverFolder);
         if (!folder.isEmpty())
             QDir().mkpath(folder);
         if (m_hooks.showSaverList)
@@ -333,53 +333,6 @@ void MainController::miscellanyMenu()
         m.buttons.setContentButtonEnabled(ContentButton(b), false);
 }
 
-void MainController::showEntryPhoto(const QString& entryText, int photoIndex)
-{
-    if (const int year = indexForYear(entryText)) {
-        selectYear(year);
-    } else if (const Collection* c = findCollection(entryText)) {
-        switch (c->menu) {
-        case CollectionMenu::Specialty:
-            specialtyMenu(c->menuIndex);
-            break;
-        case CollectionMenu::Art:
-            artMenu(c->menuIndex);
-            break;
-        case CollectionMenu::ZephStuff:
-            zephStuffMenu(c->menuIndex);
-            break;
-        case CollectionMenu::Museums:
-            museumMenu(c->menuIndex);
-            break;
-        case CollectionMenu::TopTen:
-            topTenMenu();
-            break;
-        case CollectionMenu::Miscellany:
-            miscellanyMenu();
-            break;
-        case CollectionMenu::None:
-            m.window.setBusy(true);
-            selectEntry(c->text);
-            m.window.setBusy(false);
-            m.selection.currentYearIndex = 0;
-            break;
-        }
-    } else {
-        return;
-    }
-    if (photoIndex <= 0 || photoIndex == m.step.shownPhotoIndex)
-        return;
-    const QString path = m.index.photoFile(photoIndex);
-    if (path.isEmpty() || !m.photo.showPhoto(path)) {
-        m.reporter.report(errc::kSlideHandOver);
-        return;
-    }
-    m.step.photoPosition = photoIndex;
-    m.step.shownPhotoIndex = photoIndex;
-    m.step.currentPhotoPath = path;
-    m.step.firstPhotoShown = false;
-    m.photo.setPhotoNumber(m.index.photoNumber(photoIndex));
-}
 
 void MainController::reloadArray()
 {

@@ -85,8 +85,6 @@ public:
     void topTenMenu();
     void miscellanyMenu();
     // The slide show's hand-over: selects the entry as its menu (or year button) would, then shows the
-    // photo with that index of PhotoFiles (0: the entry's first photo stays).
-    void showEntryPhoto(const QString& entryText, int photoIndex);
 
 private:
     // The one "select an entry" sequence: the entry's caption, ShowEntry, the photo counter back to 1 and

@@ -11,9 +11,6 @@ struct SessionHooks {
     std::function<void()> focusNextYearButton;
     std::function<void(bool enabled)> setMainWindowEnabled;
     std::function<void()> refreshEntryPictures;
-    // Selects an entry by its text as a menu would, then shows the photo with the given index of PhotoFiles
-    // (0: the entry's first photo). Used by the slide show's hand-over.
-    std::function<void(const QString& entryText, int photoIndex)> showEntryPhoto;
 
     // The main window's side of the slide show's hand-over (HandOverSlide), filled by the main window module.
     // The slide show calls them in this order and writes SelectionState (entryText, entryCode after

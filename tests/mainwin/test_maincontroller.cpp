@@ -128,20 +128,5 @@ TEST_F(MainControllerTest, ContentButtonsGoToThePanelsAndExitAsksFirst)
     EXPECT_TRUE(processes.ended);
 }
 
-// The slide show's hand-over: the entry as its menu would choose it, then the photo asked for.
-TEST_F(MainControllerTest, HandOverSelectsTheEntryAndShowsThePhotoAskedFor)
-{
-    controller.showEntryPhoto("1953", 3);
-    EXPECT_EQ(entry.caption, "1953");
-    EXPECT_EQ(shown(), "53C.JPG");
-    EXPECT_EQ(photo.number, "3");
-    controller.StepPhotoForward();
-    EXPECT_EQ(shown(), "53A.JPG"); // wraps within the entry from the photo shown
-
-    controller.showEntryPhoto("Top Ten Zephane People ", 0);
-    EXPECT_EQ(shown(), "TTA.JPG");
-    controller.showEntryPhoto("no such entry", 1);
-    EXPECT_EQ(entry.caption, "Top Ten Zephane People ");
-}
 
 } // namespace

@@ -152,7 +152,7 @@ TEST_F(StartupTest, SplashTimerBuildsTheMainWindowModuleOnce)
                       Command::Specialty, Command::FileNames, Command::IllustratedSeries, Command::Exit})
         EXPECT_TRUE(session().commands.has(c)) << int(c);
     EXPECT_TRUE(session().hooks.focusNextYearButton && session().hooks.setMainWindowEnabled &&
-                session().hooks.refreshEntryPictures && session().hooks.showEntryPhoto &&
+                session().hooks.refreshEntryPictures && session().hooks.slideHandOver.showPhoto &&
                 session().hooks.closeDocumentViewer);
 
     MainWindow* first = window();

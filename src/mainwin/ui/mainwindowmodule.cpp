@@ -59,7 +59,7 @@ MainWindowModule::~MainWindowModule()
     h.focusNextYearButton = {};
     h.setMainWindowEnabled = {};
     h.refreshEntryPictures = {};
-    h.showEntryPhoto = {};
+    h.slideHandOver = {};
     h.closeDocumentViewer = {};
     m_session.reporter.setHooks({});
     // The windows outlive the controllers below them: their events must not reach a controller that is gone.
@@ -154,7 +154,20 @@ void MainWindowModule::fillHooks()
     h.setMainWindowEnabled = [this](bool enabled) { setMainWindowEnabled(enabled); };
     // The slide show and the document viewer close without a question.
     h.refreshEntryPictures = [this] { m_controller->RefreshEntryPictures(); };
-    h.showEntryPhoto = [this](const QString& text, int photo) { m_controller->showEntryPhoto(text, photo); };
+    // The slide show hands its slide over through these; it keeps the selection and stepping state itself.
+    MainWindow* w = m_window.get();
+    h.slideHandOver.showPhoto = [w](const QString& mediaPath) { return w->showPhoto(mediaPath); };
+    h.slideHandOver.setPhotoNumber = [w](const QString& number) { w->setPhotoNumber(number); };
+    h.slideHandOver.showEntryLabel = [this, w] {
+        w->setEntryCaption(m_session.selection.entryText);
+        w->showEntryControls();
+        w->setPhotoVisible(true);
+    };
+    h.slideHandOver.setFileName = [w](const QString& text) { w->setPhotoFileName(text); };
+    h.slideHandOver.setStatsCaption = [w](const QString& caption) {
+        w->setContentButtonCaption(catalogue::Stats, caption);
+    };
+    h.slideHandOver.focusYearButton = [w](int index) { w->focusYearButton(index, true); };
     h.closeDocumentViewer = [this] { m_documentViewer->unload(); };
     m_session.reporter.setHooks({[this] { focusNextYearButton(); }, [this] { setMainWindowEnabled(true); }});
 }
