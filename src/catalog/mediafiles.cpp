@@ -19,21 +19,6 @@ bool isSafeName(const QString& name)
            !name.contains(QChar(0));
 }
 
-// Whether a path found under a root still lies inside it once symbolic links are followed, so a link in the
-// media tree cannot lead a look-up to /etc or to a folder beside the tree.
-bool staysInside(const QString& rootDir, const QString& path)
-{
-    QString root = QFileInfo(rootDir).canonicalFilePath();
-    const QString real = QFileInfo(path).canonicalFilePath();
-    if (root.isEmpty() || real.isEmpty())
-        return false;
-    if (real == root)
-        return true;
-    if (!root.endsWith(QLatin1Char('/')))
-        root += QLatin1Char('/');
-    return real.startsWith(root);
-}
-
 QString fold(const QString& name)
 {
     return name.toCaseFolded();
@@ -136,6 +121,24 @@ std::optional<QString> MediaFiles::resolveParts(const QString& rootDir, const QS
     return current;
 }
 
+bool MediaFiles::staysInside(const QString& rootDir, const QString& path) const
+{
+    // Whether a path found under a root still lies inside it once symbolic links are followed, so a link in
+    // the media tree cannot lead a look-up to /etc or to a folder beside the tree.
+    auto known = m_realRoots.constFind(rootDir);
+    if (known == m_realRoots.cend()) {
+        QString root = QFileInfo(rootDir).canonicalFilePath();
+        if (!root.isEmpty() && !root.endsWith(QLatin1Char('/')))
+            root += QLatin1Char('/');
+        known = m_realRoots.insert(rootDir, root);
+    }
+    const QString& root = known.value();
+    const QString real = QFileInfo(path).canonicalFilePath();
+    if (root.isEmpty() || real.isEmpty())
+        return false;
+    return real + QLatin1Char('/') == root || real.startsWith(root);
+}
+
 std::optional<QString> MediaFiles::resolve(const QString& mediaPath) const
 {
     const Split s = split(mediaPath);
@@ -203,6 +206,7 @@ QString MediaFiles::writablePath(const QString& mediaPath) const
 void MediaFiles::clearCache() const
 {
     m_folders.clear();
+    m_realRoots.clear();
 }
 
 bool wildcardMatch(const QString& pattern, const QString& name)

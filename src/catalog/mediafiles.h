@@ -31,14 +31,14 @@ public:
     // The real folder behind a root ("E:" or a folder); empty when there is none.
     QString rootFolder(const QString& root) const;
 
-    // Forgets every cached folder listing.
+    // Forgets every cached folder listing and the real paths of the roots.
     void clearCache() const;
 
 private:
     struct Folder {
-        qint64 stamp = -1;                          // modification time when listed
-        QStringList names;                          // in listing order
-        QHash<QString, QString> byFoldedName;       // case-folded name -> first real name
+        qint64 stamp = -1;                    // modification time when listed
+        QStringList names;                    // in listing order
+        QHash<QString, QString> byFoldedName; // case-folded name -> first real name
     };
 
     struct Split {
@@ -49,9 +49,11 @@ private:
     static Split split(const QString& mediaPath);
     const Folder* folder(const QString& realDir) const;
     std::optional<QString> resolveParts(const QString& rootDir, const QStringList& parts) const;
+    bool staysInside(const QString& rootDir, const QString& path) const;
 
     const IDrives& m_drives;
     mutable QHash<QString, Folder> m_folders;
+    mutable QHash<QString, QString> m_realRoots; // root folder -> its real path with a trailing "/"
 };
 
 // Case-insensitive match of "*" and "?" patterns against a file name.
