@@ -23,25 +23,25 @@
 
 #include <benchmark/benchmark.h>
 
+#include "catalog/mediarules.h"
+#include "demomedia.h"
 #include "fakes/fakeclipboard.h"
 #include "fakes/fakedesktop.h"
 #include "fakes/fakedrives.h"
+#include "fakes/fakefilesystem.h"
 #include "fakes/fakemainframe.h"
 #include "fakes/fakemediadevice.h"
 #include "fakes/fakemessages.h"
 #include "fakes/fakeprinter.h"
 #include "fakes/fakeprocesses.h"
 #include "fakes/fakescreen.h"
-#include "catalog/mediarules.h"
-#include "demomedia.h"
+#include "platform/qt/qtclock.h"
 #include "platform/qt/qtmediadevice.h"
 #include "session/session.h"
+#include "viewers/ui/documentviewerhost.h"
+#include "viewers/ui/documentwindow.h"
 #include "viewers/ui/librarymodule.h"
 #include "viewers/ui/soundpanel.h"
-#include "viewers/ui/documentwindow.h"
-#include "viewers/ui/documentviewerhost.h"
-#include "platform/qt/qtclock.h"
-#include "fakes/fakefilesystem.h"
 
 namespace {
 
@@ -101,7 +101,8 @@ struct Library {
     FakeDesktop desktop;
     QtClock clock;
     FakeFileSystem fileSystem;
-    Ports ports{processes, messages, drives, screen, splash, mainMedia, movieMedia, clipboard, printer, desktop, clock, fileSystem};
+    Ports ports{processes,  messages,  drives,  screen,  splash, mainMedia,
+                movieMedia, clipboard, printer, desktop, clock,  fileSystem};
     Session session{ports, DemoTree::get().dir.path() + QStringLiteral("/program")};
     FakeMainFrame frame;
     DocumentViewerHost viewer{session.documents, printer, &frame.widget};

@@ -16,8 +16,8 @@
 #include <benchmark/benchmark.h>
 
 #include "fakes/fakedrives.h"
-#include "fakes/fakemessages.h"
 #include "fakes/fakemainframe.h"
+#include "fakes/fakemessages.h"
 #include "fakes/fakeprocesses.h"
 #include "output/mediacopy.h"
 #include "output/saverinstaller.h"

@@ -22,24 +22,24 @@
 #include <benchmark/benchmark.h>
 
 #include "app/program.h"
+#include "catalog/errorreporter.h"
+#include "catalog/mediafiles.h"
+#include "catalog/mediaroots.h"
+#include "catalog/photoindex.h"
 #include "fakes/fakeclipboard.h"
 #include "fakes/fakeclock.h"
 #include "fakes/fakedesktop.h"
 #include "fakes/fakedrives.h"
+#include "fakes/fakefilesystem.h"
 #include "fakes/fakemediadevice.h"
 #include "fakes/fakemessages.h"
 #include "fakes/fakeprinter.h"
 #include "fakes/fakeprocesses.h"
 #include "fakes/fakescreen.h"
-#include "catalog/errorreporter.h"
-#include "catalog/mediafiles.h"
-#include "catalog/mediaroots.h"
-#include "catalog/photoindex.h"
 #include "mainwin/maincontroller.h"
 #include "mainwin/ui/mainwindow.h"
 #include "mainwin/ui/mainwindowmodule.h"
 #include "mainwin/ui/splashwindow.h"
-#include "fakes/fakefilesystem.h"
 
 namespace {
 
@@ -90,7 +90,8 @@ struct BenchProgram {
     FakeDesktop desktop;
     FakeClock clock;
     FakeFileSystem fileSystem;
-    Ports ports{processes, messages, drives, screen, splash, media, movie, clipboard, printer, desktop, clock, fileSystem};
+    Ports ports{processes, messages,  drives,  screen,  splash, media,
+                movie,     clipboard, printer, desktop, clock,  fileSystem};
     std::unique_ptr<Program> app;
     QToolButton* forward = nullptr;
 

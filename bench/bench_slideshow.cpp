@@ -17,23 +17,23 @@
 
 #include <benchmark/benchmark.h>
 
+#include "demomedia.h"
 #include "fakes/fakeclipboard.h"
 #include "fakes/fakeclock.h"
+#include "fakes/fakedesktop.h"
 #include "fakes/fakedrives.h"
+#include "fakes/fakefilesystem.h"
 #include "fakes/fakemediadevice.h"
 #include "fakes/fakemessages.h"
 #include "fakes/fakeprinter.h"
 #include "fakes/fakeprocesses.h"
 #include "fakes/fakescreen.h"
-#include "demomedia.h"
 #include "mainwin/doc/photocache.h"
 #include "platform/qt/qtclock.h"
 #include "session/session.h"
 #include "slideshow/slidecontroller.h"
 #include "slideshow/ui/slidepicture.h"
 #include "slideshow/ui/slideshowwindow.h"
-#include "fakes/fakedesktop.h"
-#include "fakes/fakefilesystem.h"
 
 namespace {
 
@@ -70,7 +70,8 @@ struct Show {
     FakeMediaDevice movieMedia;
     FakeDesktop desktop;
     FakeFileSystem fileSystem;
-    Ports ports{processes, messages, drives, screen, splash, media, movieMedia, clipboard, printer, desktop, clock, fileSystem};
+    Ports ports{processes,  messages,  drives,  screen,  splash, media,
+                movieMedia, clipboard, printer, desktop, clock,  fileSystem};
     Session session{ports, QString()};
     SlideShowWindow window{clock, nullptr};
     SlideController controller{session, window, screen};

@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "catalog/errorcodes.h"
 #include "app/clicommand.h"
+#include "catalog/errorcodes.h"
 #include "catalog/errorreporter.h"
 #include "catalog/mediafiles.h"
 #include "catalog/mediaroots.h"

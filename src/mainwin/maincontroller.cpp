@@ -333,7 +333,6 @@ void MainController::miscellanyMenu()
         m.buttons.setContentButtonEnabled(ContentButton(b), false);
 }
 
-
 void MainController::reloadArray()
 {
     m.window.setBusy(true);

@@ -17,12 +17,12 @@ struct Ports {
     IMessages& messages;
     const IDrives& drives;
     const IScreen& screen;
-    IMediaDevice& splashMedia;  // the splash window's MMControl1
-    IMediaDevice& mainMedia;    // the main window's MMControl1
-    IMediaDevice& movieMedia;   // the movie window's MMControl1
+    IMediaDevice& splashMedia; // the splash window's MMControl1
+    IMediaDevice& mainMedia;   // the main window's MMControl1
+    IMediaDevice& movieMedia;  // the movie window's MMControl1
     IClipboard& clipboard;
     IPrinter& printer;
-    IDesktop& desktop;          // programs, files opened with their handler, settings
-    const IClock& clock;        // local time: the slide show's clock
-    IFileSystem& fileSystem;    // hard-disk copies, the screen saver's folder
+    IDesktop& desktop;       // programs, files opened with their handler, settings
+    const IClock& clock;     // local time: the slide show's clock
+    IFileSystem& fileSystem; // hard-disk copies, the screen saver's folder
 };

@@ -15,8 +15,8 @@
 #include "viewers/doc/richtextdocument.h"
 #include "viewers/documentopener.h"
 #include "viewers/documentstate.h"
-#include "viewers/ui/documentwindow.h"
 #include "viewers/ui/documentviewerhost.h"
+#include "viewers/ui/documentwindow.h"
 
 namespace {
 
@@ -114,7 +114,8 @@ TEST_F(DocViewer, FixedCloseWidthEndsThreePixelsFurtherFromPrint)
     r.closeWidth = DocumentRequest::CloseWidth::Fixed;
     ASSERT_TRUE(opener.open(r));
     EXPECT_EQ(host.form()->SSCommand1()->width(), 481);
-    EXPECT_EQ(DocumentOpener::computedCloseWidth(DocumentWindow::kTextBox.width(), DocumentWindow::kPrintButton.width()),
+    EXPECT_EQ(DocumentOpener::computedCloseWidth(DocumentWindow::kTextBox.width(),
+                                                 DocumentWindow::kPrintButton.width()),
               484);
 }
 

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fakeclipboard.h"
+#include "fakes/fakeclock.h"
 #include "fakes/fakedesktop.h"
+#include "fakes/fakefilesystem.h"
 #include "fakes/fakemainframe.h"
 #include "fakes/fakemediadevice.h"
 #include "fakes/fakeprinter.h"
@@ -13,8 +15,6 @@
 #include "session/session.h"
 #include "support/testservices.h"
 #include "viewers/documentopener.h"
-#include "fakes/fakeclock.h"
-#include "fakes/fakefilesystem.h"
 
 // Records what the library asks of the document viewer; a load fails for a file that is not there.
 class RecordingViewer final : public IDocumentViewer {
@@ -69,7 +69,8 @@ struct LibraryFixture : ::testing::Test, TestServices {
     FakeDesktop desktop;
     FakeClock clock;
     FakeFileSystem fileSystem;
-    Ports ports{processes, messages, drives, screen, splashMedia, mainMedia, movieMedia, clipboard, printer, desktop, clock, fileSystem};
+    Ports ports{processes,  messages,  drives,  screen,  splashMedia, mainMedia,
+                movieMedia, clipboard, printer, desktop, clock,       fileSystem};
     std::unique_ptr<Session> session;
     FakeMainFrame frame;
 

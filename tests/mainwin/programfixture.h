@@ -18,8 +18,8 @@
 #include "fakes/fakeclipboard.h"
 #include "fakes/fakeclock.h"
 #include "fakes/fakedesktop.h"
-#include "fakes/fakefilesystem.h"
 #include "fakes/fakedrives.h"
+#include "fakes/fakefilesystem.h"
 #include "fakes/fakemediadevice.h"
 #include "fakes/fakemessages.h"
 #include "fakes/fakeprinter.h"
@@ -128,8 +128,8 @@ protected:
     FakeDesktop desktop;
     FakeClock clock;
     FakeFileSystem fileSystem;
-    Ports ports{processes, messages,   drives,  screen,  splashMedia, mainMedia,
-                movieMedia, clipboard, printer, desktop, clock, fileSystem};
+    Ports ports{processes,  messages,  drives,  screen,  splashMedia, mainMedia,
+                movieMedia, clipboard, printer, desktop, clock,       fileSystem};
     std::unique_ptr<Program> program;
     bool started = false;
 };

@@ -128,5 +128,4 @@ TEST_F(MainControllerTest, ContentButtonsGoToThePanelsAndExitAsksFirst)
     EXPECT_TRUE(processes.ended);
 }
 
-
 } // namespace

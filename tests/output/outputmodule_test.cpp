@@ -14,12 +14,12 @@
 
 #include "catalog/errorcodes.h"
 #include "fakes/fakeclipboard.h"
-#include "fakes/fakemediadevice.h"
-#include "fakes/fakemainframe.h"
-#include "fakes/fakeprinter.h"
-#include "fakes/fakescreen.h"
 #include "fakes/fakeclock.h"
 #include "fakes/fakedesktop.h"
+#include "fakes/fakemainframe.h"
+#include "fakes/fakemediadevice.h"
+#include "fakes/fakeprinter.h"
+#include "fakes/fakescreen.h"
 #include "output/ui/bookletpanel.h"
 #include "output/ui/copyprogresspanel.h"
 #include "output/ui/outputmodule.h"
@@ -36,7 +36,8 @@ struct Module : OutputFixture {
     FakeClipboard clipboard;
     FakePrinter printer;
     FakeMainFrame frame{800, 600};
-    Ports ports{processes, messages, drives, screen, splash, media, movie, clipboard, printer, desktop, clock, fs};
+    Ports ports{processes, messages,  drives,  screen,  splash, media,
+                movie,     clipboard, printer, desktop, clock,  fs};
     std::unique_ptr<OutputModule> module;
 
     Module()

@@ -290,7 +290,8 @@ TEST_F(SlideOps, BeginningAndMiddle)
     EXPECT_FALSE(view.isVisible(C::Picture2));
     EXPECT_EQ(view.picture(C::Picture4), "scri53.jpg");
     // The script sits above the control bar, centred.
-    EXPECT_EQ(view.rect(C::Picture4).topLeft(), QPoint((12000 - 1500) / 2, view.rect(C::ControlBar).top() - 900 - 300));
+    EXPECT_EQ(view.rect(C::Picture4).topLeft(),
+              QPoint((12000 - 1500) / 2, view.rect(C::ControlBar).top() - 900 - 300));
     controller.Middle();
     EXPECT_EQ(session.slides.folderNamePos, 78);
     EXPECT_EQ(label(), "1978");

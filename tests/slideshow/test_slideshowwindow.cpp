@@ -11,18 +11,18 @@
 #include "catalog/photoindex.h"
 #include "fakes/fakeclipboard.h"
 #include "fakes/fakeclock.h"
+#include "fakes/fakedesktop.h"
+#include "fakes/fakefilesystem.h"
+#include "fakes/fakemainframe.h"
 #include "fakes/fakemediadevice.h"
 #include "fakes/fakeprinter.h"
 #include "fakes/fakescreen.h"
-#include "fakes/fakemainframe.h"
 #include "session/session.h"
 #include "slideshow/slidecontroller.h"
 #include "slideshow/ui/slidepicture.h"
 #include "slideshow/ui/slideshowmodule.h"
 #include "slideshow/ui/slideshowwindow.h"
 #include "support/testservices.h"
-#include "fakes/fakedesktop.h"
-#include "fakes/fakefilesystem.h"
 
 namespace {
 
@@ -37,7 +37,8 @@ struct WindowFixture : ::testing::Test, TestServices {
     FakeMediaDevice movieMedia;
     FakeDesktop desktop;
     FakeFileSystem fileSystem;
-    Ports ports{processes, messages, drives, screen, splash, mainMedia, movieMedia, clipboard, printer, desktop, clock, fileSystem};
+    Ports ports{processes,  messages,  drives,  screen,  splash, mainMedia,
+                movieMedia, clipboard, printer, desktop, clock,  fileSystem};
     Session session{ports, QString()};
     FakeMainFrame frame;
     std::unique_ptr<SlideShowModule> module;

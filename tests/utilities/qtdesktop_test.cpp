@@ -30,4 +30,4 @@ TEST(QtDesktop, FindsRunsAndRefusesWhatItShould)
     EXPECT_TRUE(desktop.environment(QStringLiteral("ZF2000_SURELY_UNSET")).isEmpty());
 }
 
-}  // namespace
+} // namespace

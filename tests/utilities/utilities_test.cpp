@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fakeclipboard.h"
+#include "fakes/fakeclock.h"
 #include "fakes/fakedesktop.h"
+#include "fakes/fakefilesystem.h"
 #include "fakes/fakemainframe.h"
 #include "fakes/fakemediadevice.h"
 #include "fakes/fakeprinter.h"
@@ -15,8 +17,6 @@
 #include "utils/sysinfo.h"
 #include "utils/ui/aboutwindow.h"
 #include "utils/ui/utilitiesmodule.h"
-#include "fakes/fakeclock.h"
-#include "fakes/fakefilesystem.h"
 
 namespace {
 
@@ -28,7 +28,8 @@ struct UtilitiesTest : ::testing::Test, TestServices {
     FakeDesktop desktop;
     FakeClock clock;
     FakeFileSystem fileSystem;
-    Ports ports{processes, messages, drives, screen, splashMedia, mainMedia, movieMedia, clipboard, printer, desktop, clock, fileSystem};
+    Ports ports{processes,  messages,  drives,  screen,  splashMedia, mainMedia,
+                movieMedia, clipboard, printer, desktop, clock,       fileSystem};
     Session session{ports, tree.addFolder(QStringLiteral("program"))};
     FakeMainFrame frame;
     UtilitiesModule module{session, ports, frame};

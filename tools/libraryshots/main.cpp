@@ -27,16 +27,16 @@
 #include "fakes/fakeprinter.h"
 #include "fakes/fakeprocesses.h"
 #include "fakes/fakescreen.h"
+#include "platform/qt/linuxfilesystem.h"
+#include "platform/qt/qtclock.h"
 #include "platform/qt/qtmediadevice.h"
 #include "session/session.h"
 #include "utils/ui/utilitiesmodule.h"
+#include "viewers/ui/documentviewerhost.h"
+#include "viewers/ui/documentwindow.h"
 #include "viewers/ui/librarymodule.h"
 #include "viewers/ui/moviewindow.h"
 #include "viewers/ui/soundpanel.h"
-#include "viewers/ui/documentwindow.h"
-#include "viewers/ui/documentviewerhost.h"
-#include "platform/qt/qtclock.h"
-#include "platform/qt/linuxfilesystem.h"
 
 namespace {
 
@@ -91,7 +91,8 @@ int main(int argc, char** argv)
     FakeDesktop desktop;
     QtClock clock;
     LinuxFileSystem fileSystem;
-    Ports ports{processes, messages, drives, screen, splash, mainMedia, movieMedia, clipboard, printer, desktop, clock, fileSystem};
+    Ports ports{processes,  messages,  drives,  screen,  splash, mainMedia,
+                movieMedia, clipboard, printer, desktop, clock,  fileSystem};
     Session session(ports, o.programDir);
     session.roots.mediaRoot = o.mediaDir;
 

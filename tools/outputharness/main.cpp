@@ -25,11 +25,11 @@
 #include "output/ui/saverphotolistwindow.h"
 #include "platform/drives.h"
 #include "platform/messages.h"
-#include "platform/qt/qtclock.h"
-#include "platform/qt/qtdesktop.h"
 #include "platform/qt/linuxfilesystem.h"
 #include "platform/qt/linuxprocesses.h"
 #include "platform/qt/qtclipboard.h"
+#include "platform/qt/qtclock.h"
+#include "platform/qt/qtdesktop.h"
 #include "platform/qt/qtmediadevice.h"
 #include "platform/qt/qtprinter.h"
 #include "platform/qt/qtscreen.h"
@@ -119,7 +119,8 @@ int main(int argc, char** argv)
     printOptions.fallbackFolder = shots;
     QtPrinter printer(&messages, printOptions);
     LinuxFileSystem fs(QDir(args[3]).absolutePath());
-    Ports ports{processes, messages, drives, screen, splash, mediaDevice, movieDevice, clipboard, printer, desktop, clock, fs};
+    Ports ports{processes,   messages,  drives,  screen,  splash, mediaDevice,
+                movieDevice, clipboard, printer, desktop, clock,  fs};
     Session session(ports, programFolder);
     session.roots.mediaRoot = media;
     session.roots.photoRoot = media;

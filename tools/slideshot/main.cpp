@@ -14,9 +14,11 @@
 #include "catalog/photoindex.h"
 #include "mainwin/ui/mainframe.h"
 #include "platform/qt/linuxdrives.h"
+#include "platform/qt/linuxfilesystem.h"
 #include "platform/qt/linuxprocesses.h"
 #include "platform/qt/qtclipboard.h"
 #include "platform/qt/qtclock.h"
+#include "platform/qt/qtdesktop.h"
 #include "platform/qt/qtmediadevice.h"
 #include "platform/qt/qtmessages.h"
 #include "platform/qt/qtprinter.h"
@@ -25,8 +27,6 @@
 #include "slideshow/slidecontroller.h"
 #include "slideshow/ui/slideshowmodule.h"
 #include "slideshow/ui/slideshowwindow.h"
-#include "platform/qt/qtdesktop.h"
-#include "platform/qt/linuxfilesystem.h"
 
 namespace {
 
@@ -55,11 +55,11 @@ void settle()
 {
     for (int i = 0; i < 5; ++i) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        QThread::msleep(40);  // a tool, not a test: let the window manager place and paint
+        QThread::msleep(40); // a tool, not a test: let the window manager place and paint
     }
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -83,7 +83,8 @@ int main(int argc, char** argv)
     QtMediaDevice movieMedia;
     QtDesktop desktop;
     LinuxFileSystem fileSystem;
-    Ports ports{processes, messages, drives, screen, splash, mainMedia, movieMedia, clipboard, printer, desktop, clock, fileSystem};
+    Ports ports{processes,  messages,  drives,  screen,  splash, mainMedia,
+                movieMedia, clipboard, printer, desktop, clock,  fileSystem};
     Session session(ports, media);
     session.roots.mediaRoot = session.roots.photoRoot = media;
     if (!LoadPhotoIndex(session.index, session.roots, session.files, session.reporter))
@@ -105,7 +106,8 @@ int main(int argc, char** argv)
     int shot = 0;
     const auto snap = [&](const char* name) {
         settle();
-        const QString file = QStringLiteral("%1/%2-%3.png").arg(out).arg(++shot, 2, 10, QLatin1Char('0')).arg(name);
+        const QString file =
+            QStringLiteral("%1/%2-%3.png").arg(out).arg(++shot, 2, 10, QLatin1Char('0')).arg(name);
         QGuiApplication::primaryScreen()->grabWindow(0).save(file);
         std::printf("shot %s\n", qPrintable(file));
     };
@@ -114,7 +116,9 @@ int main(int argc, char** argv)
     module.setModalRunner([&](SlideShowWindow& w) {
         w.show();
         SlideController& c = *module.controller();
-        const auto option = [&](int i) { w.findChild<QAbstractButton*>(QStringLiteral("Option1_%1").arg(i))->click(); };
+        const auto option = [&](int i) {
+            w.findChild<QAbstractButton*>(QStringLiteral("Option1_%1").arg(i))->click();
+        };
         const auto bar = [&](BarButton b) { w.barButton(b)->click(); };
         snap("launch");
         bar(BarButton::Play);
@@ -151,9 +155,9 @@ int main(int argc, char** argv)
         bar(BarButton::Exit);
     });
     session.commands.run(Command::SlideShow);
-    std::printf("after: entry \"%s\" code %s photo %d refreshPending %d\n", qPrintable(session.selection.entryText),
-                qPrintable(session.selection.entryCode), session.step.shownPhotoIndex,
-                int(session.selection.refreshPending));
+    std::printf("after: entry \"%s\" code %s photo %d refreshPending %d\n",
+                qPrintable(session.selection.entryText), qPrintable(session.selection.entryCode),
+                session.step.shownPhotoIndex, int(session.selection.refreshPending));
     snap("main-after");
     return 0;
 }

@@ -18,8 +18,8 @@
 #include "session/ports.h"
 #include "session/session.h"
 #include "utils/ui/topmost.h"
-#include "viewers/ui/documentwindow.h"
 #include "viewers/ui/documentviewerhost.h"
+#include "viewers/ui/documentwindow.h"
 
 namespace {
 const Command kCommands[] = {Command::CopyPhotos,   Command::CopyMovies,   Command::RemovePhotos,

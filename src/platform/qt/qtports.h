@@ -27,6 +27,6 @@ struct QtPorts {
     QtDesktop desktop;
     QtClock clock;
     LinuxFileSystem fileSystem;
-    Ports ports{processes, messages,   drives,  screen,  splashMedia, mainMedia,
-                movieMedia, clipboard, printer, desktop, clock, fileSystem};
+    Ports ports{processes,  messages,  drives,  screen,  splashMedia, mainMedia,
+                movieMedia, clipboard, printer, desktop, clock,       fileSystem};
 };

@@ -19,12 +19,12 @@ QPushButton* pictureButton(QWidget* parent, const char* name, const QString& acc
     b->setObjectName(QLatin1String(name));
     b->setIcon(icon);
     b->setToolTip(accessible);
-    b->setAccessibleName(accessible);  // no caption on screen, but screen readers still name it
+    b->setAccessibleName(accessible); // no caption on screen, but screen readers still name it
     b->setGeometry(geometry);
     b->setAutoDefault(false);
     return b;
 }
-}  // namespace
+} // namespace
 
 DocumentWindow::DocumentWindow(QWidget* parent) : QDialog(parent)
 {

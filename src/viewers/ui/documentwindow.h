@@ -6,8 +6,8 @@ class QPushButton;
 class QTextBrowser;
 
 // The document viewer window: one document in rtbText, a close button and a print button under it (and the
-// two sound buttons, which openers hide). It knows nothing of which documents exist; DocumentViewerHost loads it,
-// fills it and unloads it.
+// two sound buttons, which openers hide). It knows nothing of which documents exist; DocumentViewerHost loads
+// it, fills it and unloads it.
 class DocumentWindow : public QDialog {
     Q_OBJECT
 public:
