@@ -260,6 +260,18 @@ TEST_F(StartupTest, AdaptedLayoutIsSmallerAndStillSound)
 
 // Every item of the menu bar runs a typed command, and the items that stand for a row of a table carry the
 // row whose caption they show: all library documents and all menu collections are reachable exactly once.
+// Once the main window is up every subsystem has been built: no menu item is left without a handler.
+TEST_F(StartupTest, EveryCommandHasItsSubsystemOnceTheMainWindowIsUp)
+{
+    addPhotos();
+    openMainWindow();
+    for (int c = int(Command::CopyPhotos); c <= int(Command::SysInfo); ++c)
+        EXPECT_TRUE(session().commands.has(Command(c))) << "command " << c;
+    const SessionHooks& h = session().hooks;
+    EXPECT_TRUE(h.closeSlideShow && h.showSaverList && h.closeSaverList && h.refreshSaverButtons);
+    EXPECT_TRUE(h.slideHandOver.showPhoto && h.slideHandOver.focusYearButton);
+}
+
 TEST_F(StartupTest, EveryMenuItemRunsItsCommandWithTheRowItShows)
 {
     addPhotos();

@@ -5,13 +5,13 @@
 #include <QProcess>
 
 #include "support/mediatree.h"
+#include "support/programrun.h"
 
 namespace {
 
-// The program beside the test folder of the build tree; the build makes it with these tests.
 QString program()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../zephane-folarium");
+    return ProgramRun::program();
 }
 
 struct CliRun {
@@ -21,16 +21,8 @@ struct CliRun {
 
 CliRun run(const QStringList& args)
 {
-    QProcess p;
-    p.setProgram(program());
-    p.setArguments(QStringList{"--check-media"} + args);
-    p.start();
-    CliRun r;
-    if (!p.waitForFinished(30000))
-        return r;
-    r.exitCode = p.exitCode();
-    r.lines = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    return r;
+    const ProgramRun p = ProgramRun::run(QStringList{"--check-media"} + args, 30000);
+    return {p.exitCode, QString::fromUtf8(p.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts)};
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "output/doc/bookletprinter.h"
 #include "platform/qt/qtprinter.h"
 #include "support/mediatree.h"
+#include "support/programrun.h"
 
 namespace {
 
@@ -78,27 +79,13 @@ TEST(BookletPdf, WithoutAPrinterTheWholeBookletIsOnePdfNamedOnce)
 }
 
 namespace {
-struct CliRun {
-    int code = -1;
-    QByteArray err;
-};
 QString program()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../zephane-folarium");
+    return ProgramRun::program();
 }
-CliRun run(const QStringList& args)
+ProgramRun run(const QStringList& args)
 {
-    QProcess p;
-    p.start(program(), args);
-    CliRun r;
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-    r.err = p.readAllStandardError();
-    return r;
+    return ProgramRun::run(args);
 }
 } // namespace
 
@@ -112,9 +99,9 @@ TEST(BookletCli, PrintsTheRangeAndRefusesBadArgumentsWithStatus2)
     const QString media = disc.tree.path();
     const QString flag = QStringLiteral("--print-booklet-to-pdf");
 
-    CliRun r = run(
+    ProgramRun r = run(
         {flag, pdf, "--media", media, "--from", "1999", "--to", "ZR-1", "--sections", "cover,description"});
-    EXPECT_EQ(r.code, 0) << r.err.constData();
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_EQ(pdfPages(pdf), 4);
 
     struct Bad {
@@ -131,7 +118,7 @@ TEST(BookletCli, PrintsTheRangeAndRefusesBadArgumentsWithStatus2)
     };
     for (const Bad& b : bad) {
         r = run(b.args);
-        EXPECT_EQ(r.code, 2) << b.says;
+        EXPECT_EQ(r.exitCode, 2) << b.says;
         EXPECT_TRUE(r.err.contains(b.says)) << r.err.constData();
     }
 }

@@ -7,33 +7,20 @@
 
 #include <gtest/gtest.h>
 
+#include "support/programrun.h"
+
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using CliRun = ProgramRun;
 
 QString program()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../zephane-folarium");
+    return ProgramRun::program();
 }
 
 CliRun run(const QStringList& args)
 {
-    QProcess p;
-    p.start(program(), args);
-    CliRun r;
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
+    return ProgramRun::run(args);
 }
 
 QString data(const char* name)
