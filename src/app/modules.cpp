@@ -18,6 +18,6 @@ ModuleList buildFurtherModules(Session& session, const Ports& ports, MainWindowM
     modules.push_back(std::make_shared<SlideShowModule>(session, ports, frame));
     modules.push_back(std::make_shared<LibraryModule>(session, ports, frame, main.documentViewer()));
     modules.push_back(std::make_shared<UtilitiesModule>(session, ports, frame));
-    modules.push_back(std::make_shared<OutputModule>(session, ports, frame));
+    modules.push_back(std::make_shared<OutputModule>(session, ports, frame, main.documentViewer()));
     return modules;
 }

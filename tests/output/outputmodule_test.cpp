@@ -27,6 +27,8 @@
 #include "output/ui/saverphotolistwindow.h"
 #include "outputfixture.h"
 #include "session/ports.h"
+#include "viewers/ui/documentviewerhost.h"
+#include "viewers/ui/documentwindow.h"
 
 struct Module : OutputFixture {
     FakeScreen screen;
@@ -38,6 +40,7 @@ struct Module : OutputFixture {
     FakeMainFrame frame{800, 600};
     Ports ports{processes, messages,  drives,  screen,  splash, media,
                 movie,     clipboard, printer, desktop, clock,  fs};
+    DocumentViewerHost viewer{session.documents, printer, frame.panelParent()};
     std::unique_ptr<OutputModule> module;
 
     Module()
@@ -46,7 +49,7 @@ struct Module : OutputFixture {
         disc.add(QStringLiteral("zephanes/53B.JPG"), bytes(800));
         disc.addFolder(QStringLiteral("clipart"));
         program.add(QStringLiteral("graphics/Z5EMBLEM.jpg"), bytes(2500));
-        module = std::make_unique<OutputModule>(session, ports, frame);
+        module = std::make_unique<OutputModule>(session, ports, frame, viewer);
         session.hooks.setMainWindowEnabled = [this](bool e) { frame.setMainWindowEnabled(e); };
     }
     template <class T> T* child(QWidget* in, const char* name)

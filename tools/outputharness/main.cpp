@@ -35,6 +35,8 @@
 #include "platform/qt/qtscreen.h"
 #include "session/ports.h"
 #include "session/session.h"
+#include "viewers/ui/documentviewerhost.h"
+#include "viewers/ui/documentwindow.h"
 
 namespace {
 
@@ -127,7 +129,8 @@ int main(int argc, char** argv)
     LoadPhotoIndex(session.index, session.roots, session.files, session.reporter);
 
     Frame frame;
-    OutputModule module(session, ports, frame);
+    DocumentViewerHost viewer(session.documents, printer, frame.panelParent());
+    OutputModule module(session, ports, frame, viewer);
     frame.window().show();
 
     auto shot = [&](const char* name) {

@@ -18,7 +18,7 @@
 #include "session/ports.h"
 #include "session/session.h"
 #include "utils/ui/topmost.h"
-#include "viewers/ui/documentviewerhost.h"
+#include "viewers/documentopener.h"
 #include "viewers/ui/documentwindow.h"
 
 namespace {
@@ -27,14 +27,13 @@ const Command kCommands[] = {Command::CopyPhotos,   Command::CopyMovies,   Comma
                              Command::PrintPhoto,   Command::PrintSetup};
 } // namespace
 
-OutputModule::OutputModule(Session& session, const Ports& ports, IMainFrame& frame)
+OutputModule::OutputModule(Session& session, const Ports& ports, IMainFrame& frame, IDocumentViewer& viewer)
     : m_session(session), m_messages(ports.messages), m_clipboard(ports.clipboard), m_frame(frame),
       m_copy(session, ports.fileSystem, ports.messages),
       m_installer(session, ports.fileSystem, ports.messages, m_copy),
       m_photoList(session, ports.fileSystem, ports.messages),
       m_booklet(session, ports.printer, ports.messages), m_copyPanel(new CopyProgressPanel(frame)),
-      m_saverPanel(new SaverInstallPanel(frame)), m_bookletPanel(new BookletPanel(frame)),
-      m_help(std::make_unique<DocumentViewerHost>(session.documents, ports.printer, frame.panelParent()))
+      m_saverPanel(new SaverInstallPanel(frame)), m_bookletPanel(new BookletPanel(frame)), m_help(viewer)
 {
     // Events are served after every block so the main window repaints while it is disabled.
     m_copy.setHooks({busyPointer, [] { QCoreApplication::processEvents(QEventLoop::AllEvents); }});
@@ -129,13 +128,13 @@ void OutputModule::showSaverHelp()
     const auto path = m_installer.helpDocument();
     if (!path)
         return;
-    if (m_help->isLoaded())
-        m_help->unload();
-    m_help->hideSoundButtons();
-    m_help->setCloseButtonWidth(m_help->textBoxWidth() - m_help->printButtonWidth() - 4);
-    m_help->showModeless();
-    if (!m_help->loadDocument(*path)) {
-        m_help->unload();
+    if (m_help.isLoaded())
+        m_help.unload();
+    m_help.hideSoundButtons();
+    m_help.setCloseButtonWidth(m_help.textBoxWidth() - m_help.printButtonWidth() - 4);
+    m_help.showModeless();
+    if (!m_help.loadDocument(*path)) {
+        m_help.unload();
         m_session.reporter.report(errc::kSaverHelp);
     }
 }

@@ -16,7 +16,7 @@ class IMainFrame;
 class IMessages;
 class SaverInstallPanel;
 class SaverPhotoListWindow;
-class DocumentViewerHost;
+class IDocumentViewer;
 struct Ports;
 struct Session;
 
@@ -25,7 +25,7 @@ struct Session;
 // and fills the photo list hooks.
 class OutputModule {
 public:
-    OutputModule(Session& session, const Ports& ports, IMainFrame& frame);
+    OutputModule(Session& session, const Ports& ports, IMainFrame& frame, IDocumentViewer& viewer);
     ~OutputModule();
     OutputModule(const OutputModule&) = delete;
     OutputModule& operator=(const OutputModule&) = delete;
@@ -65,6 +65,6 @@ private:
     QPointer<SaverInstallPanel> m_saverPanel;
     QPointer<BookletPanel> m_bookletPanel;
     QPointer<SaverPhotoListWindow> m_saverList;
-    std::unique_ptr<DocumentViewerHost> m_help;
+    IDocumentViewer& m_help; // the program's one document viewer, shown modeless for the saver help
     bool m_installing = false;
 };
