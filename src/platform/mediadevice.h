@@ -24,7 +24,4 @@ public:
     // unknown command); errorText() then says why. "close" never fails.
     virtual bool command(const QString& command) = 0;
     virtual QString errorText() const = 0;
-
-    // Called for every click on a button of the bar.
-    virtual void setButtonHandler(std::function<void(MediaButton)> handler) = 0;
 };

@@ -44,17 +44,6 @@ public:
         return false;
     }
     QString errorText() const override { return error; }
-    void setButtonHandler(std::function<void(MediaButton)> handler) override
-    {
-        onButton = std::move(handler);
-    }
-
-    // A test presses a bar button.
-    void press(MediaButton b)
-    {
-        if (onButton)
-            onButton(b);
-    }
 
     QString deviceType;
     QString fileName;
@@ -65,5 +54,4 @@ public:
     bool playing = false;
     bool failAllOpens = false;
     std::set<QString> failingFiles;
-    std::function<void(MediaButton)> onButton;
 };

@@ -1,6 +1,5 @@
 // The Qt media control: "open" fails for anything that is not a playable file of its device type, whether the
 // header gives it away at once or only the player's reading of the content does.
-#include <QAbstractButton>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -182,24 +181,6 @@ TEST_F(QtMediaDeviceTest, CommandsNeedAnOpenFileAndCloseIsAlwaysHarmless)
     EXPECT_TRUE(device.command(QStringLiteral("close")));
     EXPECT_FALSE(device.isOpen());
     EXPECT_TRUE(device.command(QStringLiteral("close")));
-}
-
-TEST_F(QtMediaDeviceTest, EveryBarButtonReportsItself)
-{
-    std::vector<MediaButton> pressed;
-    device.setButtonHandler([&pressed](MediaButton b) { pressed.push_back(b); });
-    QWidget parent;
-    QWidget* bar = device.createButtonBar(&parent);
-    const char* names[] = {"Prev", "Next", "Play", "Pause", "Back", "Step", "Stop"};
-    for (const char* n : names) {
-        auto* b = bar->findChild<QAbstractButton*>(QString::fromLatin1(n));
-        ASSERT_NE(b, nullptr) << n;
-        b->click();
-    }
-    const std::vector<MediaButton> expected = {MediaButton::Prev,  MediaButton::Next, MediaButton::Play,
-                                               MediaButton::Pause, MediaButton::Back, MediaButton::Step,
-                                               MediaButton::Stop};
-    EXPECT_EQ(pressed, expected);
 }
 
 } // namespace

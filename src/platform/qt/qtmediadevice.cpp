@@ -5,11 +5,9 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QTimer>
-#include <QToolButton>
 #include <QUrl>
 #include <QVideoWidget>
 
@@ -177,33 +175,3 @@ bool QtMediaDevice::command(const QString& command)
     return fail(QStringLiteral("unknown command: ") + command);
 }
 
-QWidget* QtMediaDevice::createButtonBar(QWidget* parent)
-{
-    auto* bar = new QWidget(parent);
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(1);
-    struct Def {
-        MediaButton button;
-        const char* name;
-        const char* text;
-    };
-    static const Def defs[] = {{MediaButton::Prev, "Prev", "|<<"}, {MediaButton::Next, "Next", ">>|"},
-                               {MediaButton::Play, "Play", ">"},   {MediaButton::Pause, "Pause", "||"},
-                               {MediaButton::Back, "Back", "<|"},  {MediaButton::Step, "Step", "|>"},
-                               {MediaButton::Stop, "Stop", "[]"}};
-    for (const Def& d : defs) {
-        auto* b = new QToolButton(bar);
-        b->setObjectName(QString::fromLatin1(d.name));
-        b->setText(QString::fromLatin1(d.text));
-        b->setToolTip(QString::fromLatin1(d.name));
-        b->setAccessibleName(QString::fromLatin1(d.name));
-        row->addWidget(b);
-        const MediaButton which = d.button;
-        connect(b, &QToolButton::clicked, this, [this, which] {
-            if (m_handler)
-                m_handler(which);
-        });
-    }
-    return bar;
-}

@@ -26,13 +26,6 @@ public:
     void setDisplayWindow(QObject* window) override;
     bool command(const QString& command) override;
     QString errorText() const override { return m_error; }
-    void setButtonHandler(std::function<void(MediaButton)> handler) override
-    {
-        m_handler = std::move(handler);
-    }
-
-    // The bar of seven buttons (Prev, Next, Play, Pause, Back, Step, Stop) as a widget of its own.
-    QWidget* createButtonBar(QWidget* parent);
 
     // True when the file is a RIFF file of the device type ("WaveAudio": WAVE, "AVIVideo": AVI) that holds
     // the chunks a player needs.
@@ -60,5 +53,4 @@ private:
     bool m_asyncErrorSeen = false;
     bool m_inErrorStop = false;
     int m_openTimeoutMs = 10000;
-    std::function<void(MediaButton)> m_handler;
 };
