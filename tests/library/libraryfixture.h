@@ -4,14 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/fakeclipboard.h"
-#include "fakes/fakeclock.h"
-#include "fakes/fakedesktop.h"
-#include "fakes/fakefilesystem.h"
 #include "fakes/fakemainframe.h"
-#include "fakes/fakemediadevice.h"
-#include "fakes/fakeprinter.h"
-#include "fakes/fakescreen.h"
+#include "fakes/fakeports.h"
 #include "session/session.h"
 #include "support/testservices.h"
 #include "viewers/documentopener.h"
@@ -61,16 +55,8 @@ private:
 };
 
 // A session on a throw-away media tree with every port faked.
-struct LibraryFixture : ::testing::Test, TestServices {
-    FakeScreen screen;
-    FakeMediaDevice splashMedia, mainMedia, movieMedia;
-    FakeClipboard clipboard;
-    FakePrinter printer;
-    FakeDesktop desktop;
-    FakeClock clock;
-    FakeFileSystem fileSystem;
-    Ports ports{processes,  messages,  drives,  screen,  splashMedia, mainMedia,
-                movieMedia, clipboard, printer, desktop, clock,       fileSystem};
+struct LibraryFixture : ::testing::Test, TestServices, FakeDevices {
+    Ports ports = portsWith(processes, messages, drives);
     std::unique_ptr<Session> session;
     FakeMainFrame frame;
 

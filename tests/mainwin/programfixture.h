@@ -15,16 +15,10 @@
 
 #include "app/program.h"
 #include "catalog/catalogue.h"
-#include "fakes/fakeclipboard.h"
-#include "fakes/fakeclock.h"
-#include "fakes/fakedesktop.h"
 #include "fakes/fakedrives.h"
-#include "fakes/fakefilesystem.h"
-#include "fakes/fakemediadevice.h"
 #include "fakes/fakemessages.h"
-#include "fakes/fakeprinter.h"
+#include "fakes/fakeports.h"
 #include "fakes/fakeprocesses.h"
-#include "fakes/fakescreen.h"
 #include "mainwin/maincontroller.h"
 #include "mainwin/ui/mainwindow.h"
 #include "mainwin/ui/mainwindowmodule.h"
@@ -33,7 +27,7 @@
 
 // A whole program on a small media tree of real JPEG files, started with the "HWI" switch so the tree is
 // both the program folder and the media root.
-class ProgramFixture : public ::testing::Test {
+class ProgramFixture : public ::testing::Test, public FakeDevices {
 protected:
     static QString addPhoto(const MediaTree& tree, const QString& relative, int hue = 0,
                             QSize size = {32, 24})
@@ -119,17 +113,7 @@ protected:
     FakeProcesses processes;
     FakeMessages messages;
     FakeDrives drives;
-    FakeScreen screen{800, 600};
-    FakeMediaDevice splashMedia;
-    FakeMediaDevice mainMedia;
-    FakeMediaDevice movieMedia;
-    FakeClipboard clipboard;
-    FakePrinter printer;
-    FakeDesktop desktop;
-    FakeClock clock;
-    FakeFileSystem fileSystem;
-    Ports ports{processes,  messages,  drives,  screen,  splashMedia, mainMedia,
-                movieMedia, clipboard, printer, desktop, clock,       fileSystem};
+    Ports ports = portsWith(processes, messages, drives);
     std::unique_ptr<Program> program;
     bool started = false;
 };

@@ -3,14 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/fakeclipboard.h"
-#include "fakes/fakeclock.h"
-#include "fakes/fakedesktop.h"
-#include "fakes/fakefilesystem.h"
 #include "fakes/fakemainframe.h"
-#include "fakes/fakemediadevice.h"
-#include "fakes/fakeprinter.h"
-#include "fakes/fakescreen.h"
+#include "fakes/fakeports.h"
 #include "session/session.h"
 #include "support/testservices.h"
 #include "utils/displaycheck.h"
@@ -20,16 +14,8 @@
 
 namespace {
 
-struct UtilitiesTest : ::testing::Test, TestServices {
-    FakeScreen screen;
-    FakeMediaDevice splashMedia, mainMedia, movieMedia;
-    FakeClipboard clipboard;
-    FakePrinter printer;
-    FakeDesktop desktop;
-    FakeClock clock;
-    FakeFileSystem fileSystem;
-    Ports ports{processes,  messages,  drives,  screen,  splashMedia, mainMedia,
-                movieMedia, clipboard, printer, desktop, clock,       fileSystem};
+struct UtilitiesTest : ::testing::Test, TestServices, FakeDevices {
+    Ports ports = portsWith(processes, messages, drives);
     Session session{ports, tree.addFolder(QStringLiteral("program"))};
     FakeMainFrame frame;
     UtilitiesModule module{session, ports, frame};
