@@ -174,4 +174,3 @@ bool QtMediaDevice::command(const QString& command)
     }
     return fail(QStringLiteral("unknown command: ") + command);
 }
-
