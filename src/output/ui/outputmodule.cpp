@@ -36,6 +36,8 @@ OutputModule::OutputModule(Session& session, const Ports& ports, IMainFrame& fra
       m_saverPanel(new SaverInstallPanel(frame)), m_bookletPanel(new BookletPanel(frame)), m_help(viewer)
 {
     // Events are served after every block so the main window repaints while it is disabled.
+    // One owner of the hourglass: a step that switches it on twice or off when it is off changes nothing.
+    const auto busyPointer = [this](bool busy) { m_busy.set(busy); };
     m_copy.setHooks({busyPointer, [] { QCoreApplication::processEvents(QEventLoop::AllEvents); }});
     m_copy.setView(m_copyPanel.data());
     QObject::connect(m_copyPanel, &QObject::destroyed, [this] { m_copy.setView(nullptr); });
@@ -87,14 +89,6 @@ OutputModule::~OutputModule()
     delete m_copyPanel.data();
     delete m_saverPanel.data();
     delete m_bookletPanel.data();
-}
-
-void OutputModule::busyPointer(bool busy)
-{
-    if (busy)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
 }
 
 void OutputModule::registerCommands()

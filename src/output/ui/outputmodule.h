@@ -8,6 +8,7 @@
 #include "output/mediacopy.h"
 #include "output/saverinstaller.h"
 #include "output/saverphotolist.h"
+#include "utils/ui/busycursor.h"
 
 class BookletPanel;
 class CopyProgressPanel;
@@ -50,7 +51,6 @@ private:
     void installSaver();
     void showSaverHelp();
     void printSetup();
-    static void busyPointer(bool busy);
 
     Session& m_session;
     IMessages& m_messages;
@@ -65,6 +65,7 @@ private:
     QPointer<SaverInstallPanel> m_saverPanel;
     QPointer<BookletPanel> m_bookletPanel;
     QPointer<SaverPhotoListWindow> m_saverList;
+    BusyCursor m_busy;
     IDocumentViewer& m_help; // the program's one document viewer, shown modeless for the saver help
     bool m_installing = false;
 };
