@@ -38,8 +38,8 @@
 #include "platform/qt/qtclock.h"
 #include "platform/qt/qtmediadevice.h"
 #include "session/session.h"
-#include "viewers/ui/documentviewerhost.h"
-#include "viewers/ui/documentwindow.h"
+#include "shared/ui/documentviewerhost.h"
+#include "shared/ui/documentwindow.h"
 #include "viewers/ui/librarymodule.h"
 #include "viewers/ui/soundpanel.h"
 

@@ -4,10 +4,10 @@
 #include "output/ui/outputmodule.h"
 #include "session/ports.h"
 #include "session/session.h"
+#include "shared/ui/documentviewerhost.h"
+#include "shared/ui/documentwindow.h"
 #include "slideshow/ui/slideshowmodule.h"
 #include "utils/ui/utilitiesmodule.h"
-#include "viewers/ui/documentviewerhost.h"
-#include "viewers/ui/documentwindow.h"
 #include "viewers/ui/librarymodule.h"
 
 ModuleList buildFurtherModules(Session& session, const Ports& ports, MainWindowModule& main)

@@ -2,50 +2,29 @@
 
 #include <QString>
 
+#include "shared/documentviewer.h"
+
 class ErrorReporter;
 class MediaFiles;
 struct DocumentState;
 
-// What an opener may ask of the document viewer window. Touching it loads the window when it is not loaded;
-// loading centres it and takes DocumentState::documentCaption as its caption.
-class IDocumentViewer {
-public:
-    virtual ~IDocumentViewer() = default;
-
-    virtual void load() = 0;
-    virtual bool isLoaded() const = 0;
-    // Loads the window if needed, then the document from a real file path. False when it cannot be read.
-    virtual bool loadDocument(const QString& realPath) = 0;
-    virtual void setCaption(const QString& caption) = 0;
-    virtual void hideSoundButtons() = 0;
-    virtual int textBoxWidth() const = 0;
-    virtual int printButtonWidth() const = 0;
-    virtual void setCloseButtonWidth(int pixels) = 0;
-    // Shows the window and waits until it is closed.
-    virtual void showModal() = 0;
-    // Shows the window and returns at once.
-    virtual void showModeless() = 0;
-    // Closes and forgets the window, without the close button's focus step.
-    virtual void unload() = 0;
-};
-
 // One request to show a document in the viewer.
 struct DocumentRequest {
     enum class Caption {
-        ViaDocumentCaption,  // put into DocumentState::documentCaption before the viewer is touched
-        OnViewer,            // set on the viewer after the document is loaded; documentCaption is left alone
+        ViaDocumentCaption, // put into DocumentState::documentCaption before the viewer is touched
+        OnViewer,           // set on the viewer after the document is loaded; documentCaption is left alone
     };
     enum class CloseWidth {
-        Computed,  // the text box width less the print button width less 4: fills the row to the print button
-        Fixed,     // 481 pixels, as the options, colours and illustrated-series documents have it
+        Computed, // the text box width less the print button width less 4: fills the row to the print button
+        Fixed,    // 481 pixels, as the options, colours and illustrated-series documents have it
     };
 
-    QString mediaPath;  // written the program's way: root + "\RichText\books.rtf"
-    QString caption;    // the complete caption, title prefix included
+    QString mediaPath; // written the program's way: root + "\RichText\books.rtf"
+    QString caption;   // the complete caption, title prefix included
     Caption captionKind = Caption::ViaDocumentCaption;
     CloseWidth closeWidth = CloseWidth::Computed;
-    QString errorCode;  // reported when the document cannot be read
-    bool modal = true;  // false: the window is shown without waiting and the document loaded after
+    QString errorCode; // reported when the document cannot be read
+    bool modal = true; // false: the window is shown without waiting and the document loaded after
 };
 
 // Opens documents in the viewer the way every opener does: caption, load, hide the sound buttons, size the

@@ -11,12 +11,12 @@
 #include "catalog/errorreporter.h"
 #include "catalog/mediafiles.h"
 #include "fakes/fakeprinter.h"
+#include "shared/ui/documentviewerhost.h"
+#include "shared/ui/documentwindow.h"
 #include "support/testservices.h"
 #include "viewers/doc/richtextdocument.h"
 #include "viewers/documentopener.h"
 #include "viewers/documentstate.h"
-#include "viewers/ui/documentviewerhost.h"
-#include "viewers/ui/documentwindow.h"
 
 namespace {
 

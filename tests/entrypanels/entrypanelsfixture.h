@@ -21,8 +21,8 @@
 #include "mainwin/ui/largepicturehost.h"
 #include "mainwin/ui/largepicturewindow.h"
 #include "mainwin/ui/seriespanel.h"
-#include "viewers/ui/documentviewerhost.h"
-#include "viewers/ui/documentwindow.h"
+#include "shared/ui/documentviewerhost.h"
+#include "shared/ui/documentwindow.h"
 
 // The whole program on a small media tree, with a scripted clipboard and printer, and a document viewer that
 // shows without waiting so that a test can read it after the click.

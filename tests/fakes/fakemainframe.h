@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "mainwin/ui/mainframe.h"
+#include "shared/ui/mainframe.h"
 
 // A stand-in main window for the modules laid over it: a plain widget as the parent, geometry the test sets,
 // and a record of the enable and focus requests.

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "mainwin/doc/photocache.h"
+#include "shared/doc/photocache.h"
 #include "support/mediatree.h"
 
 namespace {

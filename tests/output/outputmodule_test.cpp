@@ -27,8 +27,8 @@
 #include "output/ui/saverphotolistwindow.h"
 #include "outputfixture.h"
 #include "session/ports.h"
-#include "viewers/ui/documentviewerhost.h"
-#include "viewers/ui/documentwindow.h"
+#include "shared/ui/documentviewerhost.h"
+#include "shared/ui/documentwindow.h"
 
 struct Module : OutputFixture {
     FakeScreen screen;

@@ -17,7 +17,6 @@
 #include <QVBoxLayout>
 
 #include "catalog/photoindex.h"
-#include "mainwin/ui/mainframe.h"
 #include "output/ui/bookletpanel.h"
 #include "output/ui/copyprogresspanel.h"
 #include "output/ui/outputmodule.h"
@@ -35,8 +34,9 @@
 #include "platform/qt/qtscreen.h"
 #include "session/ports.h"
 #include "session/session.h"
-#include "viewers/ui/documentviewerhost.h"
-#include "viewers/ui/documentwindow.h"
+#include "shared/ui/documentviewerhost.h"
+#include "shared/ui/documentwindow.h"
+#include "shared/ui/mainframe.h"
 
 namespace {
 

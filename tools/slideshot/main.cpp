@@ -12,7 +12,6 @@
 #include <QThread>
 
 #include "catalog/photoindex.h"
-#include "mainwin/ui/mainframe.h"
 #include "platform/qt/linuxdrives.h"
 #include "platform/qt/linuxfilesystem.h"
 #include "platform/qt/linuxprocesses.h"
@@ -24,6 +23,7 @@
 #include "platform/qt/qtprinter.h"
 #include "platform/qt/qtscreen.h"
 #include "session/session.h"
+#include "shared/ui/mainframe.h"
 #include "slideshow/slidecontroller.h"
 #include "slideshow/ui/slideshowmodule.h"
 #include "slideshow/ui/slideshowwindow.h"

@@ -7,8 +7,8 @@
 
 #include "catalog/mediafiles.h"
 #include "mainwin/entrypictures.h"
-#include "mainwin/ui/mainframe.h"
 #include "platform/clipboard.h"
+#include "shared/ui/mainframe.h"
 
 using namespace catalogue;
 

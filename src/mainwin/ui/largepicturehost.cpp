@@ -2,7 +2,7 @@
 
 #include "catalog/mediafiles.h"
 #include "mainwin/ui/largepicturewindow.h"
-#include "mainwin/ui/mainframe.h"
+#include "shared/ui/mainframe.h"
 
 LargePictureHost::LargePictureHost(IMainFrame& frame, const MediaFiles& files,
                                    std::function<QString()> entryLabel, QRect screenArea,

@@ -8,9 +8,9 @@
 
 #include <QMainWindow>
 
-#include "mainwin/doc/photocache.h"
 #include "mainwin/mainview.h"
 #include "mainwin/ui/richtextseam.h"
+#include "shared/doc/photocache.h"
 
 class Commands;
 class IMainWindowListener;

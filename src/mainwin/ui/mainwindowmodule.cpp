@@ -20,10 +20,10 @@
 #include "platform/mediadevice.h"
 #include "platform/screen.h"
 #include "session/session.h"
+#include "shared/ui/documentviewerhost.h"
+#include "shared/ui/documentwindow.h"
 #include "utils/screensize.h"
 #include "utils/ui/busycursor.h"
-#include "viewers/ui/documentviewerhost.h"
-#include "viewers/ui/documentwindow.h"
 
 MainWindowModule::MainWindowModule(Session& session, const Ports& ports, BusyCursor& busy)
     : m_session(session), m_ports(ports)

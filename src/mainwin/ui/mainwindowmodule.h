@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "mainwin/ui/mainframe.h"
+#include "shared/ui/mainframe.h"
 
 class Advertisements;
 class BusyCursor;

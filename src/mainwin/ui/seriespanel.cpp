@@ -7,7 +7,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "mainwin/ui/mainframe.h"
+#include "shared/ui/mainframe.h"
 
 const QString SeriesPanel::kHeading = QStringLiteral("The Illustrated Zephane Series  by R. Ferrec Ostrand");
 

@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "catalog/catalogue.h"
-#include "mainwin/ui/mainframe.h"
 #include "output/ui/panelplacement.h"
+#include "shared/ui/mainframe.h"
 
 BookletPanel::BookletPanel(IMainFrame& frame) : QFrame(frame.panelParent()), m_frame(frame)
 {

@@ -6,8 +6,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "mainwin/ui/mainframe.h"
 #include "output/ui/panelplacement.h"
+#include "shared/ui/mainframe.h"
 
 namespace {
 constexpr int kFrameMs = 20;

@@ -8,7 +8,6 @@
 
 #include "catalog/errorcodes.h"
 #include "catalog/mediarules.h"
-#include "mainwin/ui/mainframe.h"
 #include "output/ui/bookletpanel.h"
 #include "output/ui/copyprogresspanel.h"
 #include "output/ui/saverinstallpanel.h"
@@ -17,9 +16,10 @@
 #include "platform/messages.h"
 #include "session/ports.h"
 #include "session/session.h"
+#include "shared/ui/documentwindow.h"
+#include "shared/ui/mainframe.h"
 #include "utils/ui/topmost.h"
 #include "viewers/documentopener.h"
-#include "viewers/ui/documentwindow.h"
 
 namespace {
 const Command kCommands[] = {Command::CopyPhotos,   Command::CopyMovies,   Command::RemovePhotos,

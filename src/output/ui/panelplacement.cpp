@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "mainwin/ui/mainframe.h"
+#include "shared/ui/mainframe.h"
 
 void placeOverYearStrip(QWidget& panel, IMainFrame& frame, int top)
 {

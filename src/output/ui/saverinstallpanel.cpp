@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "mainwin/ui/mainframe.h"
 #include "output/ui/panelplacement.h"
 #include "output/ui/spinbutton.h"
+#include "shared/ui/mainframe.h"
 
 SaverInstallPanel::SaverInstallPanel(IMainFrame& frame) : QFrame(frame.panelParent()), m_frame(frame)
 {

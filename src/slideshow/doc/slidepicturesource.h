@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "mainwin/doc/photocache.h"
+#include "shared/doc/photocache.h"
 
 // Decodes slide pictures at the size they are shown: a stretched picture at its control's size, any other
 // at its own size. The next slides are decoded ahead on worker threads, so a tick only swaps a ready

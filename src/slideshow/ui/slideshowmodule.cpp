@@ -1,11 +1,11 @@
 #include "slideshow/ui/slideshowmodule.h"
 
 #include "catalog/errorreporter.h"
-#include "mainwin/ui/mainframe.h"
 #include "platform/clipboard.h"
 #include "platform/messages.h"
 #include "platform/screen.h"
 #include "session/session.h"
+#include "shared/ui/mainframe.h"
 #include "slideshow/slidecontroller.h"
 #include "slideshow/slidehandover.h"
 #include "slideshow/smallscreenlayout.h"

@@ -2,9 +2,9 @@
 
 #include <QDialog>
 
-#include "mainwin/ui/mainframe.h"
 #include "platform/messages.h"
 #include "session/session.h"
+#include "shared/ui/mainframe.h"
 #include "utils/displaycheck.h"
 #include "utils/publisher.h"
 #include "utils/ui/aboutwindow.h"

@@ -3,9 +3,9 @@
 #include <QDialog>
 #include <QPushButton>
 
-#include "mainwin/ui/mainframe.h"
 #include "platform/screen.h"
 #include "session/session.h"
+#include "shared/ui/mainframe.h"
 #include "viewers/ui/moviewindow.h"
 #include "viewers/ui/soundpanel.h"
 

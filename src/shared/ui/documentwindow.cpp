@@ -1,4 +1,4 @@
-#include "viewers/ui/documentwindow.h"
+#include "shared/ui/documentwindow.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>

@@ -4,7 +4,7 @@
 
 #include <QPointer>
 
-#include "viewers/documentopener.h"
+#include "shared/documentviewer.h"
 
 class IPrinter;
 class QDialog;

@@ -1,12 +1,12 @@
-#include "viewers/ui/documentviewerhost.h"
+#include "shared/ui/documentviewerhost.h"
 
 #include <QPushButton>
 #include <QTextBrowser>
 
 #include "output/doc/printrichtext.h"
+#include "shared/ui/documentwindow.h"
 #include "utils/ui/busycursor.h"
 #include "viewers/documentstate.h"
-#include "viewers/ui/documentwindow.h"
 
 DocumentViewerHost::DocumentViewerHost(DocumentState& state, IPrinter& printer, QWidget* parent)
     : m_state(state), m_printer(printer), m_parent(parent)

@@ -1,4 +1,4 @@
-#include "mainwin/doc/photocache.h"
+#include "shared/doc/photocache.h"
 
 #include <QImageReader>
 #include <QThread>
