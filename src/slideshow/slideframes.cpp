@@ -112,6 +112,8 @@ bool SlideFrames::showEmblemSlideDirect(int number)
     const mediarules::EmblemSlide slide = mediarules::emblemSlide(number);
     const std::optional<mediarules::MediaPath>* files[] = {&slide.rear, &slide.side, &slide.nose,
                                                            &slide.script};
+    // The rear emblem takes its own size, as on every emblem slide (the Insignias title left it stretched).
+    m_view.setStretch(false);
     for (int i = 0; i < 4; ++i)
         m_view.setVisible(kSlots[i], bool(*files[i]));
     for (int i = 0; i < 4; ++i)

@@ -351,4 +351,22 @@ TEST_F(SlideOps, LaunchOpensOnTheMainWindowsPhotoOrTheTitle)
     EXPECT_EQ(reported(), errc::kSlidePhotoTick);
 }
 
+TEST_F(SlideOps, MiddleInInsigniasPlacesTheEmblemsAtTheirOwnSize)
+{
+    photoCount(2);
+    emblemFiles({"embrear/emb78r.jpg", "embside/emb78s.jpg", "embfront/emb78f.jpg", "scripts/scri78.jpg",
+                 "embfront/emb53f.jpg", "scripts/scri53.jpg"});
+    view.sizes["emb78r.jpg"] = QSize(1200, 700);
+    controller.modeChange(2); // the title picture is stretched over the picture area
+    ASSERT_TRUE(view.stretch);
+    controller.Middle();
+    EXPECT_FALSE(view.stretch);
+    // The rear emblem takes its own size, centred in the left half, as every emblem slide places it.
+    EXPECT_EQ(view.rect(C::Image1), QRect((12000 / 2 - 1200) / 2, 60, 1200, 700));
+    controller.modeChange(2);
+    controller.Beginning(); // 1953 has no rear emblem, and nothing stays stretched for the next slide
+    EXPECT_FALSE(view.stretch);
+    EXPECT_EQ(reports(), 0);
+}
+
 } // namespace

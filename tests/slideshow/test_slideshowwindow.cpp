@@ -294,4 +294,20 @@ TEST_F(WindowFixture, APhotoThatCannotBeLoadedAtLaunchIsReportedAndNothingOpens)
     EXPECT_EQ(module->window(), nullptr);
 }
 
+TEST_F(WindowFixture, MiddleInInsigniasShowsTheEmblemsAtTheirOwnSize)
+{
+    jpeg("embrear/emb78r.jpg", 80, 50);
+    jpeg("embside/emb78s.jpg", 120, 30);
+    jpeg("embfront/emb78f.jpg", 90, 60);
+    jpeg("scripts/scri78.jpg", 200, 40);
+    run([&](SlideShowWindow& w) {
+        w.findChild<QAbstractButton*>("Option1_2")->click();
+        static_cast<QAbstractButton*>(w.control(C::Middle))->click();
+        const QWidget* rear = w.control(C::Image1);
+        EXPECT_EQ(rear->size(), QSize(80, 50));
+        EXPECT_EQ(rear->pos(), QPoint((400 - 80) / 2, 4)); // centred in the left half, 60 twips down
+        EXPECT_FALSE(w.picture(C::Image1)->stretch());
+    });
+}
+
 } // namespace
