@@ -294,6 +294,27 @@ TEST_F(WindowFixture, APhotoThatCannotBeLoadedAtLaunchIsReportedAndNothingOpens)
     EXPECT_EQ(module->window(), nullptr);
 }
 
+TEST_F(WindowFixture, TheControlsStayInFrontOfTheSlidePicture)
+{
+    const QStringList names = {"1953.jpg", "1954.jpg", "1955.jpg"};
+    for (const QString& n : names)
+        jpeg("clipart/" + n, 300, 200);
+    buildClipArtIndex(session.index, names, tree.path());
+    run([&](SlideShowWindow& w) {
+        w.findChild<QAbstractButton*>("Option1_2")->click(); // Insignias sends the picture to the front
+        w.findChild<QAbstractButton*>("Option1_1")->click();
+        static_cast<QAbstractButton*>(w.control(C::Middle))->click(); // stretched, from 1000 twips down
+        const QWidget* image = w.control(C::Image1);
+        ASSERT_TRUE(image->geometry().intersects(w.control(C::Beginning)->geometry()));
+        for (C c : {C::Beginning, C::Middle, C::OptionPhotos, C::OptionClipArt, C::OptionEmblems, C::PanYear,
+                    C::ControlBar}) {
+            const QWidget* control = w.control(c);
+            const QWidget* hit = w.childAt(control->geometry().center());
+            EXPECT_TRUE(hit == control || control->isAncestorOf(hit)) << control->objectName().toStdString();
+        }
+    });
+}
+
 TEST_F(WindowFixture, MiddleInInsigniasShowsTheEmblemsAtTheirOwnSize)
 {
     jpeg("embrear/emb78r.jpg", 80, 50);

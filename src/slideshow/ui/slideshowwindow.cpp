@@ -284,7 +284,15 @@ void SlideShowWindow::prepare(const QStringList& files)
 
 void SlideShowWindow::raisePicture()
 {
-    picture(C::Image1)->raise();
+    // In front of the other pictures, behind every control: a stretched picture never covers a button.
+    QWidget* image = picture(C::Image1);
+    for (QObject* child : children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        if (w && w != image && !qobject_cast<SlidePicture*>(w) && !w->isWindow()) {
+            image->stackUnder(w); // children() runs from the back to the front
+            return;
+        }
+    }
 }
 
 QRect SlideShowWindow::rect(C c) const
