@@ -331,4 +331,23 @@ TEST_F(WindowFixture, MiddleInInsigniasShowsTheEmblemsAtTheirOwnSize)
     });
 }
 
+TEST_F(WindowFixture, AMinimizedPlayingShowKeepsPlayingWhenRestored)
+{
+    session.step.shownPhotoIndex = 1;
+    run([&](SlideShowWindow& w) {
+        click(w, BarButton::Play);
+        w.setWindowState(Qt::WindowMinimized);
+        w.setWindowState(Qt::WindowNoState);
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_TRUE(w.timer(SlideTimer::Photos).isActive());
+        EXPECT_TRUE(w.clockTimer().isActive());
+        EXPECT_TRUE(w.barButton(BarButton::Pause)->isEnabled());
+        emit w.tick(SlideTimer::Photos);
+        EXPECT_EQ(text(w, C::PhotoNumber), "2 of 3");
+        w.close(); // the close box: now the timers stop for good
+        EXPECT_FALSE(w.timer(SlideTimer::Photos).isActive());
+        EXPECT_FALSE(w.clockTimer().isActive());
+    });
+}
+
 } // namespace

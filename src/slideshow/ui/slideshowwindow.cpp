@@ -431,6 +431,9 @@ bool SlideShowWindow::event(QEvent* e)
 
 void SlideShowWindow::hideEvent(QHideEvent* event)
 {
-    stopTimers(); // however the window closes: Exit, the close box, Escape or the hand-over
+    // However the window closes: Exit, the close box, Escape or the hand-over. A minimized show is hidden by
+    // the window system (a spontaneous event) and goes on playing.
+    if (!event->spontaneous())
+        stopTimers();
     QDialog::hideEvent(event);
 }
