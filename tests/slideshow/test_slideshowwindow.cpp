@@ -207,7 +207,6 @@ TEST_F(WindowFixture, SmallScreenLayoutPutsTheDateBeforeTheDay)
         screen.height = r.h;
         run([&](SlideShowWindow& w) {
             EXPECT_EQ(w.size(), QSize(r.w, r.h));
-            EXPECT_LE((w.pos() - frame.widget.pos()).manhattanLength(), 4); // frame margins aside
             const QWidget* date = w.control(C::StatusDate);
             const QWidget* day = w.control(C::StatusDay);
             EXPECT_EQ(date->x() < day->x(), r.dateFirst) << r.w;
@@ -292,6 +291,16 @@ TEST_F(WindowFixture, APhotoThatCannotBeLoadedAtLaunchIsReportedAndNothingOpens)
     EXPECT_FALSE(opened);
     EXPECT_FALSE(session.errors.code.isEmpty());
     EXPECT_EQ(module->window(), nullptr);
+}
+
+TEST_F(WindowFixture, TheShowCoversTheMainWindowsScreenFromItsTopLeftCorner)
+{
+    frame.widget.move(112, 84); // the main window is centred on any screen but 800 x 600
+    const QRect screenArea = frame.widget.screen()->geometry();
+    run([&](SlideShowWindow& w) {
+        EXPECT_EQ(w.pos(), screenArea.topLeft());
+        EXPECT_EQ(w.size(), QSize(800, 600));
+    });
 }
 
 TEST_F(WindowFixture, TheControlsStayInFrontOfTheSlidePicture)
