@@ -393,6 +393,7 @@ bool SlideController::openAtLaunch()
     m_view.setCaption(C::PanInterval, QStringLiteral(" 1 second"));
     m_view.setTimer(SlideTimer::Photos, 0);
     modeChange(0);
+    m_s.slides.slideShowPlaying = false; // a new show starts paused, however the last one ended
 
     const PhotoIndex& index = m_s.index;
     const int shown = m_s.step.shownPhotoIndex;

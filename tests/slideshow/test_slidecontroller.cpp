@@ -369,4 +369,17 @@ TEST_F(SlideOps, MiddleInInsigniasPlacesTheEmblemsAtTheirOwnSize)
     EXPECT_EQ(reports(), 0);
 }
 
+TEST_F(SlideOps, ANewShowStartsPausedWhateverTheLastOneLeft)
+{
+    photoCount(3);
+    session.slides.slideShowPlaying = true; // the last show was closed while playing
+    view.shown = false;
+    ASSERT_TRUE(controller.openAtLaunch());
+    EXPECT_FALSE(session.slides.slideShowPlaying);
+    view.shown = true;
+    const int focus = view.focusCount;
+    controller.imageClicked(); // a click on the picture, or the window coming to the front
+    EXPECT_EQ(view.focusCount, focus + 1);
+}
+
 } // namespace

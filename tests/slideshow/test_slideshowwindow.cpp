@@ -359,4 +359,19 @@ TEST_F(WindowFixture, AMinimizedPlayingShowKeepsPlayingWhenRestored)
     });
 }
 
+TEST_F(WindowFixture, ANewShowStartsPausedAfterOneClosedWhilePlaying)
+{
+    session.step.shownPhotoIndex = 1;
+    run([&](SlideShowWindow& w) {
+        click(w, BarButton::Play);
+        static_cast<QAbstractButton*>(w.control(C::CmdExit))->click();
+    });
+    ASSERT_TRUE(session.slides.slideShowPlaying);
+    run([&](SlideShowWindow& w) {
+        EXPECT_FALSE(session.slides.slideShowPlaying);
+        EXPECT_FALSE(w.barButton(BarButton::Pause)->isEnabled());
+        EXPECT_TRUE(w.control(C::Beginning)->isEnabled());
+    });
+}
+
 } // namespace
