@@ -50,6 +50,7 @@ bool SlideFrames::showPhotoSlide()
     m_s.slides.folderNamePos = folderPosition(index.photoFile(1), kZephanes);
     if (pos < 1 || pos > index.photoCount() || !load(0, index.photoFile(pos)))
         return false;
+    m_s.slides.shownPhoto = pos;
     showSlideLabel();
     m_view.setCaption(SlideControl::PhotoNumber, slidelabels::counterText(pos, index.photoCount()));
     return true;

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+
+#include <QString>
+
 class ISlideView;
 struct Session;
 
@@ -12,8 +16,10 @@ public:
     void HandOverSlide();
 
 private:
-    // Step 5 and 6; false when the photo cannot be handed over.
+    // The photo on display into the main window, with its number, label and file name; false when it cannot.
     bool handPhotoOver();
+    // The entry code of the label the main window ends with; nothing for model years.
+    static std::optional<QString> codeOfEntry(const QString& entryText);
     void refreshEntryPictures();
     void focusYearButton();
 
