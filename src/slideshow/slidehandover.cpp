@@ -25,6 +25,7 @@ bool isTwoDigitNumber(const QString& code)
 void SlideHandOver::refreshEntryPictures()
 {
     call(m_s.hooks.refreshEntryPictures);
+    m_refreshed = true;
     // The main window's refresh closes the slide show; closing twice is harmless, and the show must end even
     // where the refresh does not reach it.
     call(m_s.hooks.closeSlideShow);

@@ -14,6 +14,8 @@ public:
     SlideHandOver(Session& session, const ISlideView& view) : m_s(session), m_view(view) {}
 
     void HandOverSlide();
+    // Whether the hand-over has refreshed the main window's pictures, so no refresh is left pending.
+    bool refreshedMainWindow() const { return m_refreshed; }
 
 private:
     // The photo on display into the main window, with its number, label and file name; false when it cannot.
@@ -25,4 +27,5 @@ private:
 
     Session& m_s;
     const ISlideView& m_view;
+    bool m_refreshed = false;
 };

@@ -66,10 +66,13 @@ void SlideShowModule::launch()
     if (m_controller->openAtLaunch())
         m_runModal(*m_window);
     m_window->stopTimers();
+    // The main window refreshes its pictures once after the show; a hand-over has done that already, and a
+    // second refresh would undo the entry code it left.
+    const bool refreshed = m_handOver->refreshedMainWindow();
     m_handOver.reset();
     m_controller.reset();
     m_window.reset();
-    m_s.selection.refreshPending = true;
+    m_s.selection.refreshPending = !refreshed;
 }
 
 void SlideShowModule::connectWindow()
