@@ -95,13 +95,15 @@ TEST_F(HandOverFixture, YearButtonsAndCollectionCodes)
     };
     const Row rows[] = {
         {"53A.JPG", "1953", "53", 1, "focus 2"},
+        {"82A.JPG", "1982", "82", 30, "focus 31"}, // either side of the missing 1983
+        {"84A.JPG", "1984", "84", 31, "focus 32"},
         {"86A.JPG", "1986", "86", 33, "focus 34"},
         {"A0A.JPG", "2000", "00", 0, "focus 1"},
         {"GAA.JPG", "Mirra Santore Art Print ", "GA", 0, ""},
         {"MNA.JPG", "The National Zephane Museum ", "MN", 0, ""},
         {"FMA.JPG", "Pembry Cars ", "FM", 0, ""},
     };
-    photos({"53A.JPG", "86A.JPG", "A0A.JPG", "FMA.JPG", "GAA.JPG", "MNA.JPG"});
+    photos({"53A.JPG", "82A.JPG", "84A.JPG", "86A.JPG", "A0A.JPG", "FMA.JPG", "GAA.JPG", "MNA.JPG"});
     for (const Row& r : rows) {
         pausedOn(int(session.index.photoFiles.indexOf(QRegularExpression(".*\\\\" + QString(r.photo)))) + 1);
         handOver.HandOverSlide();

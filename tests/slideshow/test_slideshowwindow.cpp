@@ -218,6 +218,7 @@ TEST_F(WindowFixture, SmallScreenLayoutPutsTheDateBeforeTheDay)
                 EXPECT_EQ(w.control(C::ControlBar)->x(), 229);
                 EXPECT_EQ(w.control(C::OptionClipArt)->x(), 568); // 8520 twips
                 EXPECT_EQ(w.control(C::Image1)->height(), 367);   // 5900 - 400 twips
+                EXPECT_LE(w.control(C::PhotoNumber)->geometry().bottom(), w.control(C::PanYear)->y());
             }
         });
     }
