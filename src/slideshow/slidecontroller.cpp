@@ -75,6 +75,7 @@ void SlideController::modeChange(int index)
     m_s.slides.mode = index == 0 ? Mode::Photos : index == 1 ? Mode::ClipArt : Mode::Emblems;
     m_view.checkMode(index);
     m_s.step.photoPosition = 0;
+    m_s.slides.shownPhoto = 0; // every mode starts on its title picture
     if (!modeChangeShow(index)) {
         m_s.reporter.report(errc::kSlideModeChange);
         return;
@@ -300,6 +301,7 @@ void SlideController::Beginning()
         m_s.step.photoPosition = 1;
         shown = m_frames.load(0, index.photoFile(1));
         if (shown) {
+            m_s.slides.shownPhoto = 1;
             m_view.setCaption(C::PhotoNumber, slidelabels::counterText(1, index.photoCount()));
             m_view.setVisible(C::PhotoNumber, true);
         }
@@ -340,6 +342,7 @@ void SlideController::Middle()
         const QString path = index.photoFile(pos);
         shown = m_frames.load(0, path);
         if (shown) {
+            m_s.slides.shownPhoto = pos;
             m_s.slides.folderNamePos = SlideFrames::folderPosition(path, mediarules::folder::kZephanes);
             const int at =
                 std::max(m_s.slides.folderNamePos - 1, 0) + int(mediarules::folder::kZephanes.size());
@@ -393,6 +396,7 @@ bool SlideController::openAtLaunch()
     m_view.setCaption(C::PanInterval, QStringLiteral(" 1 second"));
     m_view.setTimer(SlideTimer::Photos, 0);
     modeChange(0);
+    m_s.slides.slideShowPlaying = false; // a new show starts paused, however the last one ended
 
     const PhotoIndex& index = m_s.index;
     const int shown = m_s.step.shownPhotoIndex;
@@ -404,6 +408,7 @@ bool SlideController::openAtLaunch()
             m_s.reporter.report(errc::kSlidePhotoTick);
             return false;
         }
+        m_s.slides.shownPhoto = shown;
         m_view.setVisible(C::PanYear, true);
         m_view.setCaption(C::PhotoNumber, slidelabels::counterText(shown, index.photoCount()));
         m_view.setVisible(C::PhotoNumber, true);

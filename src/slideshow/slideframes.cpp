@@ -50,6 +50,7 @@ bool SlideFrames::showPhotoSlide()
     m_s.slides.folderNamePos = folderPosition(index.photoFile(1), kZephanes);
     if (pos < 1 || pos > index.photoCount() || !load(0, index.photoFile(pos)))
         return false;
+    m_s.slides.shownPhoto = pos;
     showSlideLabel();
     m_view.setCaption(SlideControl::PhotoNumber, slidelabels::counterText(pos, index.photoCount()));
     return true;
@@ -112,6 +113,8 @@ bool SlideFrames::showEmblemSlideDirect(int number)
     const mediarules::EmblemSlide slide = mediarules::emblemSlide(number);
     const std::optional<mediarules::MediaPath>* files[] = {&slide.rear, &slide.side, &slide.nose,
                                                            &slide.script};
+    // The rear emblem takes its own size, as on every emblem slide (the Insignias title left it stretched).
+    m_view.setStretch(false);
     for (int i = 0; i < 4; ++i)
         m_view.setVisible(kSlots[i], bool(*files[i]));
     for (int i = 0; i < 4; ++i)

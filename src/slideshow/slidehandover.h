@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+
+#include <QString>
+
 class ISlideView;
 struct Session;
 
@@ -10,13 +14,18 @@ public:
     SlideHandOver(Session& session, const ISlideView& view) : m_s(session), m_view(view) {}
 
     void HandOverSlide();
+    // Whether the hand-over has refreshed the main window's pictures, so no refresh is left pending.
+    bool refreshedMainWindow() const { return m_refreshed; }
 
 private:
-    // Step 5 and 6; false when the photo cannot be handed over.
+    // The photo on display into the main window, with its number, label and file name; false when it cannot.
     bool handPhotoOver();
+    // The entry code of the label the main window ends with; nothing for model years.
+    static std::optional<QString> codeOfEntry(const QString& entryText);
     void refreshEntryPictures();
     void focusYearButton();
 
     Session& m_s;
     const ISlideView& m_view;
+    bool m_refreshed = false;
 };

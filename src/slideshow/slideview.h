@@ -46,7 +46,7 @@ public:
     virtual bool stretched() const = 0;
     // The files the show will most likely load next; the window may decode them ahead.
     virtual void prepare(const QStringList& files) = 0;
-    virtual void raisePicture() = 0; // Image1 to the front
+    virtual void raisePicture() = 0; // Image1 in front of the other pictures; the controls stay in front
 
     virtual QRect rect(SlideControl control) const = 0;
     virtual void move(SlideControl control, int left, int top) = 0;

@@ -1,6 +1,7 @@
 // The slide operations against a scripted window: modes, steps, play and pause, ticks, Beginning and Middle.
 #include "catalog/errorcodes.h"
 #include "slidefixture.h"
+#include "slideshow/smallscreenlayout.h"
 
 namespace {
 
@@ -349,6 +350,76 @@ TEST_F(SlideOps, LaunchOpensOnTheMainWindowsPhotoOrTheTitle)
     session.step.shownPhotoIndex = 2;
     EXPECT_FALSE(controller.openAtLaunch());
     EXPECT_EQ(reported(), errc::kSlidePhotoTick);
+}
+
+TEST_F(SlideOps, MiddleInInsigniasPlacesTheEmblemsAtTheirOwnSize)
+{
+    photoCount(2);
+    emblemFiles({"embrear/emb78r.jpg", "embside/emb78s.jpg", "embfront/emb78f.jpg", "scripts/scri78.jpg",
+                 "embfront/emb53f.jpg", "scripts/scri53.jpg"});
+    view.sizes["emb78r.jpg"] = QSize(1200, 700);
+    controller.modeChange(2); // the title picture is stretched over the picture area
+    ASSERT_TRUE(view.stretch);
+    controller.Middle();
+    EXPECT_FALSE(view.stretch);
+    // The rear emblem takes its own size, centred in the left half, as every emblem slide places it.
+    EXPECT_EQ(view.rect(C::Image1), QRect((12000 / 2 - 1200) / 2, 60, 1200, 700));
+    controller.modeChange(2);
+    controller.Beginning(); // 1953 has no rear emblem, and nothing stays stretched for the next slide
+    EXPECT_FALSE(view.stretch);
+    EXPECT_EQ(reports(), 0);
+}
+
+TEST_F(SlideOps, ANewShowStartsPausedWhateverTheLastOneLeft)
+{
+    photoCount(3);
+    session.slides.slideShowPlaying = true; // the last show was closed while playing
+    view.shown = false;
+    ASSERT_TRUE(controller.openAtLaunch());
+    EXPECT_FALSE(session.slides.slideShowPlaying);
+    view.shown = true;
+    const int focus = view.focusCount;
+    controller.imageClicked(); // a click on the picture, or the window coming to the front
+    EXPECT_EQ(view.focusCount, focus + 1);
+}
+
+TEST_F(SlideOps, TheNextSlideIsDecodedAheadUpToTheLast)
+{
+    photoCount(3);
+    controller.modeChange(0);
+    controller.StepForward(); // photo 1 on display
+    controller.StepForward(); // photo 2: the last comes next
+    EXPECT_EQ(view.prepared.back(), "53A03.JPG");
+    controller.StepForward(); // the last: photo 1 comes next
+    EXPECT_EQ(view.prepared.back(), "53A01.JPG");
+    controller.Beginning();
+    controller.Play();
+    controller.photoTick(); // photo 2 while playing
+    EXPECT_EQ(view.prepared.back(), "53A03.JPG");
+    controller.photoTick();
+    EXPECT_EQ(view.prepared.back(), "53A01.JPG");
+
+    controller.Pause();
+    clipArt({"1953.jpg", "1954.jpg", "1955.jpg"});
+    controller.modeChange(1);
+    controller.StepForward();
+    controller.StepForward();
+    EXPECT_EQ(view.prepared.back(), "1955.jpg");
+    controller.Play();
+    EXPECT_EQ(view.prepared.back(), "1955.jpg");
+    controller.clipArtTick();
+    EXPECT_EQ(view.prepared.back(), "1953.jpg");
+    EXPECT_EQ(reports(), 0);
+}
+
+TEST(SmallScreenLayout, TheCounterSitsRightAboveTheLabel)
+{
+    FakeSlideView view;
+    applySmallScreenLayout(view);
+    const QRect label = view.rect(C::PanYear);
+    EXPECT_EQ(label.top(), 5900);
+    EXPECT_EQ(view.rect(C::PhotoNumber).topLeft(), QPoint(label.left(), label.top() - 220));
+    EXPECT_EQ(view.rect(C::ControlBar).left(), view.rect(C::Beginning).left());
 }
 
 } // namespace

@@ -95,13 +95,15 @@ TEST_F(HandOverFixture, YearButtonsAndCollectionCodes)
     };
     const Row rows[] = {
         {"53A.JPG", "1953", "53", 1, "focus 2"},
+        {"82A.JPG", "1982", "82", 30, "focus 31"}, // either side of the missing 1983
+        {"84A.JPG", "1984", "84", 31, "focus 32"},
         {"86A.JPG", "1986", "86", 33, "focus 34"},
         {"A0A.JPG", "2000", "00", 0, "focus 1"},
         {"GAA.JPG", "Mirra Santore Art Print ", "GA", 0, ""},
         {"MNA.JPG", "The National Zephane Museum ", "MN", 0, ""},
         {"FMA.JPG", "Pembry Cars ", "FM", 0, ""},
     };
-    photos({"53A.JPG", "86A.JPG", "A0A.JPG", "FMA.JPG", "GAA.JPG", "MNA.JPG"});
+    photos({"53A.JPG", "82A.JPG", "84A.JPG", "86A.JPG", "A0A.JPG", "FMA.JPG", "GAA.JPG", "MNA.JPG"});
     for (const Row& r : rows) {
         pausedOn(int(session.index.photoFiles.indexOf(QRegularExpression(".*\\\\" + QString(r.photo)))) + 1);
         handOver.HandOverSlide();
@@ -151,6 +153,79 @@ TEST_F(HandOverFixture, APhotoThatCannotBeShownReportsKeepsEarlierStepsAndStillC
     EXPECT_EQ(pos(), 2);                            // raised by step 3, lowered by step 5, and kept
     EXPECT_EQ(session.selection.entryText, "1960"); // the label is copied only after the photo
     EXPECT_EQ(effects, (std::vector<QString>{"photo 53B.JPG", "close"}));
+}
+
+TEST_F(HandOverFixture, PlayingPastTheLastPhotoHandsOverTheLastPhotoWithItsLabel)
+{
+    photos({"53A.JPG", "53B.JPG", "ZZA.JPG"});
+    controller.modeChange(0);
+    controller.Play();
+    for (int i = 0; i < 4; ++i)
+        controller.photoTick(); // photos 1 to 3, then the interval that keeps the last one showing
+    ASSERT_EQ(pos(), 1);
+    ASSERT_EQ(shown(), "ZZA.JPG");
+    ASSERT_EQ(label(), "Zephane Philately ");
+    effects.clear();
+    handOver.HandOverSlide();
+    EXPECT_EQ(effects, (std::vector<QString>{"photo ZZA.JPG", "number 1", "label Zephane Philately ",
+                                             "file ZZA.JPG", "refresh", "close", "stats Statistics"}));
+    EXPECT_EQ(session.selection.entryCode, "ZZ");
+    EXPECT_EQ(session.step.shownPhotoIndex, 3);
+    EXPECT_EQ(pos(), 2); // one below the photo on display, where the main window's stepping goes on
+
+    // Paused in that interval: the cursor has gone back to 0, the last photo still shows.
+    controller.modeChange(0);
+    controller.Play();
+    for (int i = 0; i < 4; ++i)
+        controller.photoTick();
+    controller.Pause();
+    effects.clear();
+    handOver.HandOverSlide();
+    EXPECT_EQ(effects.front(), "photo ZZA.JPG");
+    EXPECT_EQ(session.selection.entryText, "Zephane Philately ");
+    EXPECT_EQ(reports(), 0);
+}
+
+TEST_F(HandOverFixture, APhotosTitlePictureHandsNoPhotoOver)
+{
+    photos({"53A.JPG", "53B.JPG", "ZZA.JPG"});
+    pausedOn(3);
+    controller.modeChange(2); // the label becomes "1957" for the emblems' title
+    controller.modeChange(0); // and the Photos title shows, with no photo
+    effects.clear();
+    handOver.HandOverSlide();
+    EXPECT_EQ(std::count_if(effects.begin(), effects.end(),
+                            [](const QString& e) { return e.startsWith("photo") || e.startsWith("label"); }),
+              0);
+    EXPECT_EQ(session.selection.entryText, "1960");
+    EXPECT_NE(std::find(effects.begin(), effects.end(), "close"), effects.end());
+}
+
+TEST_F(HandOverFixture, OtherModesLeaveTheFileNameAndTheEntryCodeAsTheMainWindowShowsThem)
+{
+    photos({"53A.JPG", "MNA.JPG", "MNB.JPG"});
+    clipArt({"1953.jpg", "1954.jpg"});
+    struct Row {
+        const char* entry;
+        const char* code;
+    };
+    for (int mode : {1, 2}) {
+        for (const Row& r : {Row{"National Zephane Museum ", "MN"}, Row{"1960", "60"}}) {
+            session.selection.entryText = r.entry;
+            session.selection.entryCode = r.code;
+            controller.modeChange(mode);
+            controller.StepForward();
+            effects.clear();
+            handOver.HandOverSlide();
+            EXPECT_EQ(std::count_if(effects.begin(), effects.end(),
+                                    [](const QString& e) { return e.startsWith("file"); }),
+                      0)
+                << mode << r.entry;
+            EXPECT_EQ(session.selection.entryText, r.entry) << mode;
+            EXPECT_EQ(session.selection.entryCode, r.code) << mode << r.entry;
+        }
+    }
+    EXPECT_EQ(reports(), 0);
 }
 
 } // namespace

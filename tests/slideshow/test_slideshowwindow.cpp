@@ -207,7 +207,6 @@ TEST_F(WindowFixture, SmallScreenLayoutPutsTheDateBeforeTheDay)
         screen.height = r.h;
         run([&](SlideShowWindow& w) {
             EXPECT_EQ(w.size(), QSize(r.w, r.h));
-            EXPECT_LE((w.pos() - frame.widget.pos()).manhattanLength(), 4); // frame margins aside
             const QWidget* date = w.control(C::StatusDate);
             const QWidget* day = w.control(C::StatusDay);
             EXPECT_EQ(date->x() < day->x(), r.dateFirst) << r.w;
@@ -219,6 +218,7 @@ TEST_F(WindowFixture, SmallScreenLayoutPutsTheDateBeforeTheDay)
                 EXPECT_EQ(w.control(C::ControlBar)->x(), 229);
                 EXPECT_EQ(w.control(C::OptionClipArt)->x(), 568); // 8520 twips
                 EXPECT_EQ(w.control(C::Image1)->height(), 367);   // 5900 - 400 twips
+                EXPECT_LE(w.control(C::PhotoNumber)->geometry().bottom(), w.control(C::PanYear)->y());
             }
         });
     }
@@ -270,7 +270,7 @@ TEST_F(WindowFixture, LaunchClosesTheSaverListFirstAndExitHandsOver)
     EXPECT_TRUE(seen);
     EXPECT_EQ(order, (std::vector<QString>{"saver", "photo", "refresh"}));
     EXPECT_EQ(module->window(), nullptr);
-    EXPECT_TRUE(session.selection.refreshPending);
+    EXPECT_FALSE(session.selection.refreshPending); // the hand-over has refreshed the main window
     EXPECT_EQ(session.selection.entryText, "1953");
     EXPECT_EQ(session.step.shownPhotoIndex, 2);
 
@@ -281,6 +281,7 @@ TEST_F(WindowFixture, LaunchClosesTheSaverListFirstAndExitHandsOver)
         EXPECT_FALSE(w.isVisible());
     });
     EXPECT_EQ(order, (std::vector<QString>{"saver"}));
+    EXPECT_TRUE(session.selection.refreshPending); // the main window refreshes once the show is gone
 }
 
 TEST_F(WindowFixture, APhotoThatCannotBeLoadedAtLaunchIsReportedAndNothingOpens)
@@ -292,6 +293,87 @@ TEST_F(WindowFixture, APhotoThatCannotBeLoadedAtLaunchIsReportedAndNothingOpens)
     EXPECT_FALSE(opened);
     EXPECT_FALSE(session.errors.code.isEmpty());
     EXPECT_EQ(module->window(), nullptr);
+}
+
+TEST_F(WindowFixture, TheShowCoversTheMainWindowsScreenFromItsTopLeftCorner)
+{
+    frame.widget.move(112, 84); // the main window is centred on any screen but 800 x 600
+    const QRect screenArea = frame.widget.screen()->geometry();
+    run([&](SlideShowWindow& w) {
+        EXPECT_EQ(w.pos(), screenArea.topLeft());
+        EXPECT_EQ(w.size(), QSize(800, 600));
+    });
+}
+
+TEST_F(WindowFixture, TheControlsStayInFrontOfTheSlidePicture)
+{
+    const QStringList names = {"1953.jpg", "1954.jpg", "1955.jpg"};
+    for (const QString& n : names)
+        jpeg("clipart/" + n, 300, 200);
+    buildClipArtIndex(session.index, names, tree.path());
+    run([&](SlideShowWindow& w) {
+        w.findChild<QAbstractButton*>("Option1_2")->click(); // Insignias sends the picture to the front
+        w.findChild<QAbstractButton*>("Option1_1")->click();
+        static_cast<QAbstractButton*>(w.control(C::Middle))->click(); // stretched, from 1000 twips down
+        const QWidget* image = w.control(C::Image1);
+        ASSERT_TRUE(image->geometry().intersects(w.control(C::Beginning)->geometry()));
+        for (C c : {C::Beginning, C::Middle, C::OptionPhotos, C::OptionClipArt, C::OptionEmblems, C::PanYear,
+                    C::ControlBar}) {
+            const QWidget* control = w.control(c);
+            const QWidget* hit = w.childAt(control->geometry().center());
+            EXPECT_TRUE(hit == control || control->isAncestorOf(hit)) << control->objectName().toStdString();
+        }
+    });
+}
+
+TEST_F(WindowFixture, MiddleInInsigniasShowsTheEmblemsAtTheirOwnSize)
+{
+    jpeg("embrear/emb78r.jpg", 80, 50);
+    jpeg("embside/emb78s.jpg", 120, 30);
+    jpeg("embfront/emb78f.jpg", 90, 60);
+    jpeg("scripts/scri78.jpg", 200, 40);
+    run([&](SlideShowWindow& w) {
+        w.findChild<QAbstractButton*>("Option1_2")->click();
+        static_cast<QAbstractButton*>(w.control(C::Middle))->click();
+        const QWidget* rear = w.control(C::Image1);
+        EXPECT_EQ(rear->size(), QSize(80, 50));
+        EXPECT_EQ(rear->pos(), QPoint((400 - 80) / 2, 4)); // centred in the left half, 60 twips down
+        EXPECT_FALSE(w.picture(C::Image1)->stretch());
+    });
+}
+
+TEST_F(WindowFixture, AMinimizedPlayingShowKeepsPlayingWhenRestored)
+{
+    session.step.shownPhotoIndex = 1;
+    run([&](SlideShowWindow& w) {
+        click(w, BarButton::Play);
+        w.setWindowState(Qt::WindowMinimized);
+        w.setWindowState(Qt::WindowNoState);
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_TRUE(w.timer(SlideTimer::Photos).isActive());
+        EXPECT_TRUE(w.clockTimer().isActive());
+        EXPECT_TRUE(w.barButton(BarButton::Pause)->isEnabled());
+        emit w.tick(SlideTimer::Photos);
+        EXPECT_EQ(text(w, C::PhotoNumber), "2 of 3");
+        w.close(); // the close box: now the timers stop for good
+        EXPECT_FALSE(w.timer(SlideTimer::Photos).isActive());
+        EXPECT_FALSE(w.clockTimer().isActive());
+    });
+}
+
+TEST_F(WindowFixture, ANewShowStartsPausedAfterOneClosedWhilePlaying)
+{
+    session.step.shownPhotoIndex = 1;
+    run([&](SlideShowWindow& w) {
+        click(w, BarButton::Play);
+        static_cast<QAbstractButton*>(w.control(C::CmdExit))->click();
+    });
+    ASSERT_TRUE(session.slides.slideShowPlaying);
+    run([&](SlideShowWindow& w) {
+        EXPECT_FALSE(session.slides.slideShowPlaying);
+        EXPECT_FALSE(w.barButton(BarButton::Pause)->isEnabled());
+        EXPECT_TRUE(w.control(C::Beginning)->isEnabled());
+    });
 }
 
 } // namespace

@@ -1,5 +1,8 @@
 #include "slideshow/ui/slideshowmodule.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "catalog/errorreporter.h"
 #include "platform/clipboard.h"
 #include "platform/messages.h"
@@ -19,7 +22,11 @@ const QString kCopyQuestion = QStringLiteral("Would you like to copy this image 
 }
 
 SlideShowModule::SlideShowModule(Session& session, const Ports& ports, IMainFrame& frame)
-    : m_s(session), m_ports(ports), m_frame(frame), m_runModal([](SlideShowWindow& w) { w.exec(); })
+    : m_s(session), m_ports(ports), m_frame(frame), m_runModal([](SlideShowWindow& w) {
+          // Full screen, so the window system fits the whole window, frame and all, to that screen.
+          w.setWindowState(w.windowState() | Qt::WindowFullScreen);
+          w.exec();
+      })
 {
     m_s.commands.add(Command::SlideShow, [this](int) { launch(); });
     m_s.hooks.closeSlideShow = [this] { close(); };
@@ -48,9 +55,10 @@ void SlideShowModule::launch()
     m_handOver = std::make_unique<SlideHandOver>(m_s, *m_window);
     connectWindow();
 
-    const QPoint topLeft = parent ? parent->window()->pos() : QPoint();
+    // The show covers the screen the main window is on, from that screen's top-left corner.
+    const QScreen* screen = parent ? parent->window()->screen() : QGuiApplication::primaryScreen();
     m_window->resize(int(m_ports.screen.widthTwips() / 15), int(m_ports.screen.heightTwips() / 15));
-    m_window->move(topLeft);
+    m_window->move(screen ? screen->geometry().topLeft() : QPoint());
     SetTopmost(m_window.get(), 1);
     if (IsScreenSize(m_ports.screen, 640, 480))
         applySmallScreenLayout(*m_window);
@@ -58,10 +66,13 @@ void SlideShowModule::launch()
     if (m_controller->openAtLaunch())
         m_runModal(*m_window);
     m_window->stopTimers();
+    // The main window refreshes its pictures once after the show; a hand-over has done that already, and a
+    // second refresh would undo the entry code it left.
+    const bool refreshed = m_handOver->refreshedMainWindow();
     m_handOver.reset();
     m_controller.reset();
     m_window.reset();
-    m_s.selection.refreshPending = true;
+    m_s.selection.refreshPending = !refreshed;
 }
 
 void SlideShowModule::connectWindow()

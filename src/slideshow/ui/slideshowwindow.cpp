@@ -284,7 +284,15 @@ void SlideShowWindow::prepare(const QStringList& files)
 
 void SlideShowWindow::raisePicture()
 {
-    picture(C::Image1)->raise();
+    // In front of the other pictures, behind every control: a stretched picture never covers a button.
+    QWidget* image = picture(C::Image1);
+    for (QObject* child : children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        if (w && w != image && !qobject_cast<SlidePicture*>(w) && !w->isWindow()) {
+            image->stackUnder(w); // children() runs from the back to the front
+            return;
+        }
+    }
 }
 
 QRect SlideShowWindow::rect(C c) const
@@ -423,6 +431,9 @@ bool SlideShowWindow::event(QEvent* e)
 
 void SlideShowWindow::hideEvent(QHideEvent* event)
 {
-    stopTimers(); // however the window closes: Exit, the close box, Escape or the hand-over
+    // However the window closes: Exit, the close box, Escape or the hand-over. A minimized show is hidden by
+    // the window system (a spontaneous event) and goes on playing.
+    if (!event->spontaneous())
+        stopTimers();
     QDialog::hideEvent(event);
 }
