@@ -28,9 +28,10 @@ LinuxDiscImages::~LinuxDiscImages()
 
 QString LinuxDiscImages::defaultRuntimeFolder()
 {
-    QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (dir.isEmpty() || !QFileInfo(dir).isDir())
-        dir = QDir::tempPath() + QStringLiteral("/zephane-folarium-") + QString::number(::getuid());
+    // Qt checks that the folder is the user's own and private, and makes one when the session has none.
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty())
+        dir = QDir::tempPath();
     return dir + QStringLiteral("/zephane-folarium");
 }
 
