@@ -154,6 +154,15 @@ exit_normally "$w"
 [ ! -e "$folder" ] || fail "the mount folder stayed after Exit"
 [ -z "$(ls -A "$records" 2>/dev/null)" ] || fail "a mount record stayed after Exit"
 
+step "ended by SIGTERM (a logout): the image is unmounted as well"
+start --media "$T/disc.iso"
+w=$(main_window)
+[ "$(mounts_here)" = 1 ] || fail "the image is not mounted"
+kill -TERM "$pid"
+wait_exit "$pid"
+[ "$status" = 0 ] || fail "SIGTERM ended the program with status $status"
+[ "$(mounts_here)" = 0 ] || fail "the image stayed mounted after SIGTERM"
+
 step "killed with -9: the next start without arguments takes the remembered image's mount over"
 start
 w=$(main_window)
