@@ -57,6 +57,8 @@ public:
                 bus.send(m.createReply(mountFolder));
             }
         } else {
+            if (m.member() == QLatin1String("Unmount"))
+                unmountOptions = qdbus_cast<QVariantMap>(m.arguments().value(0));
             bus.send(m.createReply()); // Unmount, Delete
         }
         return true;
@@ -68,6 +70,7 @@ public:
     bool openedReadOnly = false;
     QVariantMap loopOptions;
     QVariantMap mountOptions;
+    QVariantMap unmountOptions;
     int unprobedMounts = 0;
     QString refusal;
     QString mountFolder;
@@ -181,6 +184,8 @@ TEST_F(UDisks, ImageIsSetUpAsAReadOnlyLoopDeviceMountedAndLetGoAtTheEnd)
               (QStringList{"/org/freedesktop/UDisks2/Manager LoopSetup", kLoop + " Mount", kLoop + " Mount",
                            kLoop + " Mount", kLoop + " Mount", kLoop + " Unmount", kLoop + " Delete"}));
     EXPECT_TRUE(MountRecords(runtime + "/mounts").all().isEmpty());
+    QMutexLocker lock(&fake->mutex);
+    EXPECT_EQ(fake->unmountOptions.value("force"), QVariant(true)) << "an open file must not keep it mounted";
 }
 
 TEST_F(UDisks, ALoopDeviceWithoutAFileSystemIsDeletedAndTheErrorSaysSo)

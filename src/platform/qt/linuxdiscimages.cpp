@@ -82,9 +82,13 @@ IDiscImages::Mounted LinuxDiscImages::mount(const QString& imagePath)
     const QString image = QFileInfo(imagePath).canonicalFilePath();
     if (image.isEmpty())
         return {{}, QStringLiteral("%1: no such disc image").arg(imagePath)};
-    for (const MountRecord& r : std::as_const(m_mine))
-        if (r.image == image && stillMounted(r))
-            return {r.folder, {}};
+    for (qsizetype i = m_mine.size() - 1; i >= 0; --i) {
+        if (m_mine.at(i).image != image)
+            continue;
+        if (stillMounted(m_mine.at(i)))
+            return {m_mine.at(i).folder, {}};
+        release(m_mine.takeAt(i)); // its file system went away (fuseiso ended): mount it afresh
+    }
 
     const qint64 self = QCoreApplication::applicationPid();
     for (MountRecord r : m_records.all()) {

@@ -134,7 +134,9 @@ bool UDisksMount::unmount(const QString&, const QString& handle)
 {
     if (handle.isEmpty())
         return false;
-    const QDBusMessage reply = call(m_bus, handle, kFilesystem, QStringLiteral("Unmount"), {QVariantMap()});
+    // Forced: a file of the image still open at the end of the program must not keep it mounted.
+    const QDBusMessage reply = call(m_bus, handle, kFilesystem, QStringLiteral("Unmount"),
+                                    {QVariantMap{{QStringLiteral("force"), true}}});
     const bool unmounted = reply.type() == QDBusMessage::ReplyMessage ||
                            reply.errorName() == QLatin1String("org.freedesktop.UDisks2.Error.NotMounted") ||
                            notProbedYet(reply);
