@@ -13,7 +13,11 @@ for tool in xvfb-run openbox xdotool xwininfo import compare convert fuseiso fus
   command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/setup.sh installs it)"
 done
 command -v genisoimage >/dev/null || command -v xorriso >/dev/null || fail "neither genisoimage nor xorriso is installed"
-[ -e /dev/fuse ] || fail "no /dev/fuse: disc images cannot be mounted with fuseiso on this machine"
+if [ ! -e /dev/fuse ]; then
+  # Reported as skipped (status 77), never as passed, and only where the run says on purpose that there is none.
+  [ "${ZEPHANE_TESTS_WITHOUT_FUSE:-}" = 1 ] && { echo "SKIPPED: no /dev/fuse here (ZEPHANE_TESTS_WITHOUT_FUSE=1)"; exit 77; }
+  fail "no /dev/fuse: disc images cannot be mounted with fuseiso on this machine"
+fi
 if [ -z "${ZEPHANE_UNDER_XVFB:-}" ]; then
   export ZEPHANE_UNDER_XVFB=1
   exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$build"
