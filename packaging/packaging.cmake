@@ -73,6 +73,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Media playback goes through Qt Multimedia's GStreamer backend: WAV, MJPEG/Indeo AVI and their decoders.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-libav")
+# Disc images are mounted through udisks2 where it runs, else through fuseiso.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fuseiso | udisks2")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xscreensaver")
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "app/cli_mediaroot.h"
 #include "app/clicommand.h"
 #include "catalog/errorcodes.h"
 #include "catalog/errorreporter.h"
@@ -17,7 +18,7 @@
 
 namespace {
 
-const char* const kUsage = "--print-booklet-to-pdf OUT.pdf --media ROOT [--from YEAR --to YEAR] "
+const char* const kUsage = "--print-booklet-to-pdf OUT.pdf --media ROOT|IMAGE [--from YEAR --to YEAR] "
                            "--sections cover,overview,clipart,description,details,engines,options,colors";
 
 // The media root is a folder here; no drive letters are handed out.
@@ -55,8 +56,8 @@ int printBooklet(const QStringList& args)
             return fail(QStringLiteral("unknown option %1; usage: zephane-folarium %2")
                             .arg(key, QLatin1String(kUsage)));
     }
-    if (media.isEmpty() || !QFileInfo(media).isDir())
-        return fail(QStringLiteral("--media: %1 is no folder").arg(media));
+    if (media.isEmpty())
+        return fail(QStringLiteral("--media: name a folder or a disc image"));
     if (sections.isEmpty())
         return fail(QStringLiteral("--sections: name at least one section"));
 
@@ -94,10 +95,15 @@ int printBooklet(const QStringList& args)
             probe.remove();
     }
 
+    // Opened last, so that a mistake in the other options mounts nothing.
+    CliMediaRoot mediaRoot;
+    QString error;
+    if (!mediaRoot.open(media, &error))
+        return fail(QStringLiteral("--media: %1").arg(error));
     NoDrives drives;
     MediaFiles files(drives);
     MediaRoots roots;
-    roots.mediaRoot = QDir(media).absolutePath();
+    roots.mediaRoot = mediaRoot.folder();
     roots.photoRoot = roots.mediaRoot;
     roots.programFolder = roots.mediaRoot;
 

@@ -1,9 +1,11 @@
-// --check-media ROOT [--program-folder DIR]: lists every file the program expects in a media tree.
+// --check-media ROOT [--program-folder DIR]: lists every file the program expects in a media tree (a folder,
+// or a disc image mounted while the check runs).
 #include <cstdio>
 
 #include <QDir>
 #include <QFileInfo>
 
+#include "app/cli_mediaroot.h"
 #include "app/clicommand.h"
 #include "catalog/mediacheck.h"
 #include "catalog/mediafiles.h"
@@ -45,13 +47,15 @@ int runCheckMedia(const QStringList& args)
     }
     if (root.isEmpty())
         return usage();
-    if (!QFileInfo(root).isDir()) {
-        std::fprintf(stderr, "zephane-folarium: media root %s is not a folder\n", qPrintable(root));
+    CliMediaRoot media;
+    QString error;
+    if (!media.open(root, &error)) {
+        std::fprintf(stderr, "zephane-folarium: media root %s\n", qPrintable(error));
         return 2;
     }
     // Without the option the program folder is the media root, as with the HWI switch.
     if (programFolder.isEmpty())
-        programFolder = root;
+        programFolder = media.folder();
     if (!QFileInfo(programFolder).isDir()) {
         std::fprintf(stderr, "zephane-folarium: program folder %s is not a folder\n",
                      qPrintable(programFolder));
@@ -60,7 +64,7 @@ int runCheckMedia(const QStringList& args)
 
     NoDrives drives;
     MediaFiles files(drives);
-    const MediaCheckReport report = checkMedia(files, absoluteFolder(root), absoluteFolder(programFolder));
+    const MediaCheckReport report = checkMedia(files, media.folder(), absoluteFolder(programFolder));
     for (const QString& line : report.text())
         std::printf("%s\n", line.toUtf8().constData());
     std::fflush(stdout);
@@ -68,7 +72,7 @@ int runCheckMedia(const QStringList& args)
 }
 
 const CliCommand checkMediaCommand(QStringLiteral("--check-media"),
-                                   QStringLiteral("--check-media ROOT [--program-folder DIR]"),
+                                   QStringLiteral("--check-media ROOT|IMAGE [--program-folder DIR]"),
                                    runCheckMedia);
 
-}  // namespace
+} // namespace

@@ -4,4 +4,5 @@ class QApplication;
 class QString;
 
 // Builds the real services and windows, runs start-up and the event loop. Returns the exit code.
-int runGui(QApplication& app, const QString& commandLine);
+// mediaPath: a folder or disc image named on the command line; empty to search the drives.
+int runGui(QApplication& app, const QString& commandLine, const QString& mediaPath);

@@ -3,13 +3,18 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cstdio>
+
+#include "catalog/mediaopener.h"
 #include "mainwin/startupsequence.h"
 #include "mainwin/ui/mainwindowmodule.h"
 #include "mainwin/ui/splashwindow.h"
 
-Program::Program(const Ports& ports, QString programFolder)
+Program::Program(const Ports& ports, QString programFolder, IDiscImages* images)
     : m_ports(ports), m_session(m_ports, std::move(programFolder))
 {
+    if (images)
+        m_opener = std::make_unique<MediaOpener>(*images, m_ports.desktop, m_session.files);
 }
 
 Program::~Program()
@@ -28,7 +33,7 @@ void Program::closeSplash()
     m_splash->close();
 }
 
-bool Program::start(const QString& commandLine)
+bool Program::start(const QString& commandLine, const QString& requestedMedia)
 {
     m_session.commandLine = commandLine;
     m_splash = std::make_unique<SplashWindow>();
@@ -42,9 +47,12 @@ bool Program::start(const QString& commandLine)
     hooks.setBusy = [this](bool on) { m_busy.set(on); };
     hooks.startSplashTimer = [this](int ms) { m_splash->timer().start(ms); };
     hooks.stopSplashTimer = [this] { m_splash->timer().stop(); };
+    hooks.printError = [](const QString& text) {
+        std::fprintf(stderr, "zephane-folarium: %s\n", qPrintable(text));
+    };
     Session& s = m_session;
     StartupSequence startup({m_ports.processes, m_ports.messages, m_ports.splashMedia, s.reporter, s.roots,
-                             s.files, s.index, s.selection},
+                             s.files, s.index, s.selection, m_opener.get(), requestedMedia},
                             hooks);
     const bool ok = startup.SplashLoad(commandLine);
     if (!ok) {

@@ -10,7 +10,9 @@
 #include "session/session.h"
 #include "utils/ui/busycursor.h"
 
+class IDiscImages;
 class MainWindowModule;
+class MediaOpener;
 class SplashWindow;
 
 // The composition root's running program: the session built from the ports, the splash window's start-up,
@@ -18,11 +20,13 @@ class SplashWindow;
 class Program final : public QObject {
     Q_OBJECT
 public:
-    Program(const Ports& ports, QString programFolder);
+    // images: how disc images are mounted; without it, media paths are neither named nor remembered.
+    Program(const Ports& ports, QString programFolder, IDiscImages* images = nullptr);
     ~Program() override;
 
-    // The splash window's load. False when the program is to end.
-    bool start(const QString& commandLine);
+    // The splash window's load. False when the program is to end. requestedMedia: a folder or disc image
+    // named on the command line, opened instead of probing the drives.
+    bool start(const QString& commandLine, const QString& requestedMedia = QString());
 
     Session& session() { return m_session; }
     SplashWindow* splash() const { return m_splash.get(); }
@@ -36,6 +40,7 @@ private:
 
     Ports m_ports;
     Session m_session;
+    std::unique_ptr<MediaOpener> m_opener;
     BusyCursor m_busy;
     std::unique_ptr<SplashWindow> m_splash;
     std::unique_ptr<MainWindowModule> m_main;

@@ -38,8 +38,20 @@ bool StartupSequence::SplashLoad(const QString& commandLine)
         call(m_hooks.stopSplashTimer);
         call(m_hooks.closeSplash);
     });
-    if (!search.run(commandLine))
+    search.setOpener(m.opener);
+    search.setRequestedMedia(m.requestedMedia);
+    if (!search.run(commandLine)) {
+        if (!search.requestFailure().isEmpty()) {
+            call(m_hooks.stopSplashTimer);
+            call(m_hooks.closeSplash);
+            call(m_hooks.setBusy, false);
+            call(m_hooks.printError, search.requestFailure());
+            m.messages.ask(
+                {errors::kTitle, search.requestFailure(), MessageIcon::Error, MessageButtons::Ok, false});
+            m.processes.endProgramNow(kBadMediaStatus);
+        }
         return false;
+    }
 
     const QString sound = startupSoundPath(m.roots.programFolder);
     if (const std::optional<QString> real = m.files.resolve(sound)) {

@@ -10,6 +10,8 @@ public:
     virtual ~IDesktop() = default;
     // A value of the program's own settings; empty when it is not set.
     virtual QString setting(const QString& key) const = 0;
+    // Keeps a value in the program's own settings; false when it could not be written.
+    virtual bool setSetting(const QString& key, const QString& value) = 0;
     // A variable of the environment; empty when it is not set.
     virtual QString environment(const QString& name) const = 0;
     // The full path of a program found on the PATH, or empty.

@@ -7,7 +7,9 @@
 
 // What zephane-folarium's command line asks for, decided before any window or service is built: the help or
 // version text, a command-line mode, a refusal of an unknown option, or the program itself (where the whole
-// command line, joined by blanks, is tested for the "HWI" switch as before).
+// command line, joined by blanks, is tested for the "HWI" switch as before), perhaps on a media path: a
+// folder or disc image named by "--media PATH", or given alone as a path, as a file manager's "Open With"
+// passes it.
 struct CommandLine {
     enum class Action {
         Run,     // start the program
@@ -17,7 +19,8 @@ struct CommandLine {
         Usage,   // an unknown option beginning with "--": error and usage on standard error, status 2
     };
     Action action = Action::Run;
-    QString error; // Usage: names the option
+    QString error;     // Usage: names the option
+    QString mediaPath; // Run: the folder or disc image to read the media from; empty: search the drives
 
     // args: without the program name. isMode: whether a first argument names a command-line mode.
     static CommandLine decide(const QStringList& args, const std::function<bool(const QString&)>& isMode);

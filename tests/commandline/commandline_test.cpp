@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include "session/commandline.h"
+#include "support/mediatree.h"
 
 using Action = CommandLine::Action;
 
@@ -40,8 +43,48 @@ TEST(CommandLine, UnknownDoubleDashOptionsAreRefusedAndEverythingElseKeepsItsMea
 TEST(CommandLine, HelpListsEveryModeAndTheEnvironment)
 {
     const QString help = CommandLine::helpText({"--check-media ROOT", "--rtf-text IN.rtf"});
-    for (const char* part : {"[HWI]", "--check-media ROOT", "--rtf-text IN.rtf", "--version",
-                             "ZEPHANE_PROGRAM_DIR", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
+    for (const char* part : {"[HWI | --media PATH | PATH]", "--check-media ROOT", "--rtf-text IN.rtf",
+                             "--version", "ZEPHANE_PROGRAM_DIR", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
         EXPECT_TRUE(help.contains(part)) << part;
     EXPECT_TRUE(CommandLine::versionText().startsWith("zephane-folarium 2000"));
+}
+
+TEST(CommandLine, MediaPathIsNamedByTheOptionOrGivenAloneAsAFileManagerPassesIt)
+{
+    MediaTree place;
+    place.add("disc.iso");
+    struct Case {
+        QStringList args;
+        Action action;
+        QString media;
+    };
+    const QString image = place.file("disc.iso");
+    const QList<Case> cases = {
+        {{"--media", image}, Action::Run, image},
+        {{"--media=" + image}, Action::Run, image},
+        {{"--media", "relative/dir"}, Action::Run, "relative/dir"},
+        {{image}, Action::Run, image},                             // Exec=zephane-folarium %f
+        {{"/no/such/disc.iso"}, Action::Run, "/no/such/disc.iso"}, // reported by the start-up, not ignored
+        {{"hwi"}, Action::Run, ""}, // a word that names nothing keeps its old meaning
+        {{"HWI"}, Action::Run, ""},
+        {{image, "HWI"}, Action::Run, ""},
+        {{"--media"}, Action::Usage, ""},
+        {{"--media="}, Action::Usage, ""},
+        {{"--media", ""}, Action::Usage, ""},
+        {{"--media", image, "--media", image}, Action::Usage, ""},
+        {{"--media", image, "--verbose"}, Action::Usage, ""},
+        {{"--media", image, "--help"}, Action::Help, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(qPrintable(c.args.join(' ')));
+        const CommandLine d = CommandLine::decide(c.args, nullptr);
+        EXPECT_EQ(d.action, c.action);
+        EXPECT_EQ(d.mediaPath, c.media);
+    }
+    EXPECT_TRUE(CommandLine::decide({"--media"}, nullptr).error.contains("folder or a disc image"));
+    // A relative path alone counts when it names something.
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(place.path());
+    EXPECT_EQ(CommandLine::decide({"disc.iso"}, nullptr).mediaPath, "disc.iso");
+    QDir::setCurrent(before);
 }

@@ -18,6 +18,14 @@ public:
         const auto it = settings.find(key);
         return it == settings.end() ? QString() : it->second;
     }
+    bool setSetting(const QString& key, const QString& value) override
+    {
+        calls << QStringLiteral("set:") + key;
+        if (failWrites)
+            return false;
+        settings[key] = value;
+        return true;
+    }
     QString environment(const QString& name) const override
     {
         calls << QStringLiteral("env:") + name;
@@ -52,6 +60,7 @@ public:
     std::set<QString> executables;
     std::set<QString> handled;
     bool failStarts = false;
+    bool failWrites = false;
     mutable QStringList calls;
     std::vector<QStringList> started;
     QStringList opened;

@@ -22,7 +22,7 @@ bool LinuxProcesses::anotherInstanceRunning()
     if (dir.isEmpty())
         dir = QDir::tempPath();
     auto lock = std::make_unique<QLockFile>(dir + QLatin1Char('/') + m_lockName);
-    lock->setStaleLockTime(0);  // a crashed copy leaves a stale lock; QLockFile checks the process instead
+    lock->setStaleLockTime(0); // a crashed copy leaves a stale lock; QLockFile checks the process instead
     if (!lock->tryLock(0))
         return lock->error() == QLockFile::LockFailedError;
     m_lock = std::move(lock);
@@ -31,7 +31,10 @@ bool LinuxProcesses::anotherInstanceRunning()
 
 void LinuxProcesses::endProgramNow(int exitCode)
 {
-    // The user asked to end: no exit question and no clean-up, but let the lock go so a new copy may start.
+    // The user asked to end: no exit question and no clean-up, but let the lock and the mounted disc images
+    // go, so that a new copy may start and no mount is left behind.
+    if (m_atEnd)
+        m_atEnd();
     if (m_lock)
         m_lock->unlock();
     std::fflush(nullptr);

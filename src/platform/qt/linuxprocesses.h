@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QString>
@@ -17,9 +18,12 @@ public:
 
     bool anotherInstanceRunning() override;
     void endProgramNow(int exitCode) override;
+    // What must not outlive the program even when it ends at once (disc images it mounted).
+    void setAtEnd(std::function<void()> release) { m_atEnd = std::move(release); }
     int runAndWait(const QString& program, const QStringList& arguments) override;
 
 private:
     QString m_lockName;
     std::unique_ptr<QLockFile> m_lock;
+    std::function<void()> m_atEnd;
 };

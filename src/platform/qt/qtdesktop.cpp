@@ -7,12 +7,23 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+namespace {
+// One fixed file, whatever names the application object carries: ~/.config/zephane-folarium/.
+const QLatin1String kSettingsName("zephane-folarium");
+} // namespace
+
 QString QtDesktop::setting(const QString& key) const
 {
-    // One fixed file, whatever names the application object carries: ~/.config/zephane-folarium/.
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("zephane-folarium"),
-                             QStringLiteral("zephane-folarium"));
+    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, kSettingsName, kSettingsName);
     return settings.value(key).toString();
+}
+
+bool QtDesktop::setSetting(const QString& key, const QString& value)
+{
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kSettingsName, kSettingsName);
+    settings.setValue(key, value);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
 }
 
 QString QtDesktop::environment(const QString& name) const

@@ -7,6 +7,7 @@
 class QtDesktop final : public IDesktop {
 public:
     QString setting(const QString& key) const override;
+    bool setSetting(const QString& key, const QString& value) override;
     QString environment(const QString& name) const override;
     QString findOnPath(const QString& program) const override;
     bool isExecutable(const QString& path) const override;
