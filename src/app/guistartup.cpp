@@ -8,7 +8,7 @@
 #include "platform/qt/qtports.h"
 #include "platform/qt/terminationwatch.h"
 
-int runGui(QApplication& app, const QString& commandLine, const QString& mediaPath)
+int runGui(QApplication& app, const QString& commandLine, const QString& mediaPath, bool askOnBadMedia)
 {
     // Qt's FFmpeg media backend crashes on machines without a sound device; GStreamer plays silently.
     if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND"))
@@ -24,7 +24,7 @@ int runGui(QApplication& app, const QString& commandLine, const QString& mediaPa
     const ProgramLocations places(ProgramLocations::fromProcess());
     Program program(real.ports, places.programFolder(), images.get());
     places.fill(program.session().roots);
-    if (!program.start(commandLine, mediaPath))
+    if (!program.start(commandLine, mediaPath, askOnBadMedia))
         return 0;
     // Mounts of runs that died and were not taken over by this start.
     images->releaseLeftovers();

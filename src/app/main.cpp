@@ -38,5 +38,6 @@ int main(int argc, char** argv)
     if (line.action == CommandLine::Action::Mode)
         return CliCommand::find(args.first())->run(QApplication::arguments().mid(2));
     // The whole command line as one text, the way the "HWI" switch is tested.
-    return runGui(app, QApplication::arguments().mid(1).join(QLatin1Char(' ')), line.mediaPath);
+    return runGui(app, QApplication::arguments().mid(1).join(QLatin1Char(' ')), line.mediaPath,
+                  line.mediaFromDesktop);
 }

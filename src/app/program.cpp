@@ -33,7 +33,7 @@ void Program::closeSplash()
     m_splash->close();
 }
 
-bool Program::start(const QString& commandLine, const QString& requestedMedia)
+bool Program::start(const QString& commandLine, const QString& requestedMedia, bool askOnBadMedia)
 {
     m_session.commandLine = commandLine;
     m_splash = std::make_unique<SplashWindow>();
@@ -52,7 +52,7 @@ bool Program::start(const QString& commandLine, const QString& requestedMedia)
     };
     Session& s = m_session;
     StartupSequence startup({m_ports.processes, m_ports.messages, m_ports.splashMedia, s.reporter, s.roots,
-                             s.files, s.index, s.selection, m_opener.get(), requestedMedia},
+                             s.files, s.index, s.selection, m_opener.get(), requestedMedia, askOnBadMedia},
                             hooks);
     const bool ok = startup.SplashLoad(commandLine);
     if (!ok) {

@@ -46,8 +46,9 @@ bool StartupSequence::SplashLoad(const QString& commandLine)
             call(m_hooks.closeSplash);
             call(m_hooks.setBusy, false);
             call(m_hooks.printError, search.requestFailure());
-            m.messages.ask(
-                {errors::kTitle, search.requestFailure(), MessageIcon::Error, MessageButtons::Ok, false});
+            if (m.askOnBadMedia)
+                m.messages.ask({errors::kTitle, search.requestFailure(), MessageIcon::Error,
+                                MessageButtons::Ok, false});
             m.processes.endProgramNow(kBadMediaStatus);
         }
         return false;

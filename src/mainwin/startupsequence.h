@@ -33,6 +33,7 @@ public:
         SelectionState& selection;
         MediaOpener* opener = nullptr; // named and remembered media paths; none: drives only
         QString requestedMedia;        // a folder or disc image named on the command line
+        bool askOnBadMedia = true;     // a bad requested path is also shown in a message box
     };
     struct Hooks {
         std::function<void()> closeSplash;

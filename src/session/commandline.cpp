@@ -56,8 +56,10 @@ CommandLine CommandLine::decide(const QStringList& args, const std::function<boo
     // A path alone: what "Open With" in a file manager passes. Any other single word keeps its old meaning
     // (the "HWI" switch, or nothing).
     if (!mediaNamed && args.size() == 1 && args.first() != QLatin1String("HWI") &&
-        (QDir::isAbsolutePath(args.first()) || QFileInfo::exists(args.first())))
+        (QDir::isAbsolutePath(args.first()) || QFileInfo::exists(args.first()))) {
         c.mediaPath = args.first();
+        c.mediaFromDesktop = true;
+    }
     return c; // "HWI", or anything else: the program, as it always started
 }
 

@@ -21,6 +21,9 @@ struct CommandLine {
     Action action = Action::Run;
     QString error;     // Usage: names the option
     QString mediaPath; // Run: the folder or disc image to read the media from; empty: search the drives
+    // Run: the path came alone, as "Open With" passes it, so a bad one is also shown in a message box; after
+    // "--media" it is reported on standard error only, so that a script gets its status 2 at once.
+    bool mediaFromDesktop = false;
 
     // args: without the program name. isMode: whether a first argument names a command-line mode.
     static CommandLine decide(const QStringList& args, const std::function<bool(const QString&)>& isMode);

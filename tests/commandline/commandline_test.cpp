@@ -81,6 +81,11 @@ TEST(CommandLine, MediaPathIsNamedByTheOptionOrGivenAloneAsAFileManagerPassesIt)
         EXPECT_EQ(d.action, c.action);
         EXPECT_EQ(d.mediaPath, c.media);
     }
+    // Only a path given alone, as a file manager passes it, is also shown in a message box when it is bad;
+    // after --media a script gets its status at once.
+    EXPECT_TRUE(CommandLine::decide({image}, nullptr).mediaFromDesktop);
+    EXPECT_FALSE(CommandLine::decide({"--media", image}, nullptr).mediaFromDesktop);
+    EXPECT_FALSE(CommandLine::decide({"--media=" + image}, nullptr).mediaFromDesktop);
     EXPECT_TRUE(CommandLine::decide({"--media"}, nullptr).error.contains("folder or a disc image"));
     // A relative path alone counts when it names something.
     const QString before = QDir::currentPath();
