@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include "viewers/doc/richtextdocument.h"
+#include "viewers/ui/findbar.h"
 
 namespace {
 QPushButton* pictureButton(QWidget* parent, const char* name, const QString& accessible, const QIcon& icon,
@@ -61,6 +62,7 @@ DocumentWindow::DocumentWindow(QWidget* parent) : QDialog(parent)
         done(QDialog::Accepted);
     });
     connect(m_print, &QPushButton::clicked, this, &DocumentWindow::printRequested);
+    new FindBar(*m_rtbText, *this); // hidden until Ctrl+F
     centre();
 }
 
