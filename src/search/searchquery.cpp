@@ -2,6 +2,20 @@
 
 #include "search/searchtext.h"
 
+namespace {
+
+// Words that say nothing about a document; typed among other words they are left out, so "colours of the
+// 1963" finds what "colours 1963" finds. In a phrase they count.
+bool isStopWord(const QString& w)
+{
+    static const QStringList words = {"a",    "an",   "and", "are", "as",   "at",   "be",    "by",  "for",
+                                      "from", "in",   "is",  "it",  "its",  "of",   "on",    "or",  "that",
+                                      "the",  "this", "to",  "was", "were", "what", "which", "who", "with"};
+    return words.contains(w);
+}
+
+} // namespace
+
 QStringList SearchQuery::allWords() const
 {
     QStringList out;
@@ -56,6 +70,11 @@ SearchQuery parseQuery(const QString& text)
         if (!seen)
             unique.push_back(p);
     }
-    query.parts = std::move(unique);
+    // Left out only when something else is asked for; the word being typed may still grow.
+    std::vector<QueryPart> meaningful;
+    for (const QueryPart& p : unique)
+        if (p.phrase || p.prefix || !isStopWord(p.words.front()))
+            meaningful.push_back(p);
+    query.parts = meaningful.empty() ? std::move(unique) : std::move(meaningful);
     return query;
 }

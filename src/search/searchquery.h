@@ -23,5 +23,6 @@ struct SearchQuery {
 };
 
 // An open quote runs to the end of the text. The last word is a prefix only when the text ends inside it
-// (no blank or quote after it), and only outside quotes.
+// (no blank or quote after it), and only outside quotes. Little words ("the", "of", "in") among others are
+// left out, except in phrases.
 SearchQuery parseQuery(const QString& text);

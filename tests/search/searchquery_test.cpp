@@ -97,6 +97,16 @@ TEST(SearchQuery, WordsPhrasesAndTheLastWordAsPrefix)
     ASSERT_EQ(q.parts.size(), 1u);
     EXPECT_EQ(q.parts[0].words, QStringList{"citroen"});
     EXPECT_TRUE(parseQuery(QStringLiteral("  \"\" -- !")).isEmpty());
+
+    // Little words among others are left out, but not from phrases, alone, or while being typed.
+    q = parseQuery(QStringLiteral("colours of the 1963 "));
+    ASSERT_EQ(q.parts.size(), 2u);
+    EXPECT_EQ(q.allWords(), (QStringList{"colours", "1963"}));
+    EXPECT_EQ(parseQuery(QStringLiteral("\"out of the blue\"")).allWords(),
+              (QStringList{"out", "of", "the", "blue"}));
+    EXPECT_EQ(parseQuery(QStringLiteral("the ")).allWords(), QStringList{"the"});
+    EXPECT_EQ(parseQuery(QStringLiteral("fuel in")).allWords(), (QStringList{"fuel", "in"}));
+    EXPECT_EQ(parseQuery(QStringLiteral("the eng")).allWords(), QStringList{"eng"});
     EXPECT_TRUE(parseQuery(QString()).isEmpty());
 }
 
