@@ -28,6 +28,7 @@ constexpr Xapian::termcount kTitleWeight = 5;
 constexpr Xapian::termpos kBodyGap = 100; // phrases never join the title and the body
 constexpr int kTitleLineChars = 120;
 constexpr Xapian::termcount kPrefixExpansion = 64;
+constexpr int kBlockSize = 2048; // small tables waste less of their last block
 
 std::string utf8(const QString& s)
 {
@@ -142,14 +143,15 @@ void writeIndex(const std::vector<Xapian::Document>& docs, const QString& path, 
         }
     } cleanup{buildDir, stem};
     {
-        Xapian::WritableDatabase db(utf8(buildDir),
-                                    Xapian::DB_CREATE_OR_OVERWRITE | Xapian::DB_BACKEND_GLASS);
+        // No term lists: the index is only ever searched, never edited, and they would add half its size.
+        Xapian::WritableDatabase db(utf8(buildDir), Xapian::DB_CREATE_OR_OVERWRITE |
+                                                        Xapian::DB_BACKEND_GLASS | Xapian::DB_NO_TERMLIST);
         for (const Xapian::Document& doc : docs)
             db.add_document(doc);
         db.set_metadata(kFingerprintKey, fingerprint.toStdString());
         db.set_metadata(kFormatKey, std::to_string(indexcache::kFormat));
         db.commit();
-        db.compact(utf8(stem), Xapian::DBCOMPACT_SINGLE_FILE);
+        db.compact(utf8(stem), Xapian::DBCOMPACT_SINGLE_FILE, kBlockSize);
         db.close();
     }
     if (std::rename(QFile::encodeName(stem).constData(), QFile::encodeName(path).constData()) != 0)
