@@ -56,7 +56,7 @@ public:
     const std::vector<SearchRow>& rows() const { return m_rows; }
     const QString& queryText() const { return m_text; }
 
-    static constexpr int kMaxRows = 100;
+    static constexpr int kMaxRows = 50;
 
 private:
     void refresh();

@@ -95,6 +95,15 @@ QString foldCodePoint(char32_t c)
 
 QString fold(const QString& word)
 {
+    // Most words are plain ASCII: lower case is all there is to do.
+    bool ascii = true;
+    for (const QChar c : word)
+        if (c.unicode() >= 0x80 || c == QLatin1Char('`')) {
+            ascii = false;
+            break;
+        }
+    if (ascii)
+        return word.toLower();
     QString out;
     out.reserve(word.size());
     for (int i = 0; i < word.size();) {

@@ -23,7 +23,11 @@ std::vector<Span> find(const QString& text, const SearchQuery& query, const Stem
         return *it;
     };
     auto wordMatches = [&](const Word& w, const QString& queryWord, bool prefix) {
-        if (w.term == queryWord || stemOf(w.term) == stemOf(queryWord))
+        if (w.term == queryWord)
+            return true;
+        // A stem keeps the word's first letter: only words that begin alike need stemming.
+        if (!w.term.isEmpty() && !queryWord.isEmpty() && w.term.front() == queryWord.front() &&
+            stemOf(w.term) == stemOf(queryWord))
             return true;
         return prefix && w.term.startsWith(queryWord);
     };
@@ -54,6 +58,45 @@ std::vector<Span> find(const QString& text, const SearchQuery& query, const Stem
         merged.push_back(s);
     }
     return merged;
+}
+
+std::vector<Span> findFirst(const QString& text, const SearchQuery& query, const Stemmer& stem, int maxChars)
+{
+    // The beginning of each word as typed: a stem keeps it, so every match starts with one of these.
+    QStringList needles;
+    for (const QueryPart& p : query.parts)
+        if (!p.words.isEmpty())
+            needles << p.words.front().left(3);
+    const int size = int(text.size());
+    int from = 0;
+    for (int tries = 0; tries < 32 && !needles.isEmpty(); ++tries) {
+        qsizetype best = -1;
+        for (const QString& n : needles) {
+            const qsizetype i = text.indexOf(n, from, Qt::CaseInsensitive);
+            if (i >= 0 && (best < 0 || i < best))
+                best = i;
+        }
+        if (best < 0)
+            break;
+        int a = std::max(0, int(best) - maxChars);
+        int b = std::min(size, int(best) + 2 * maxChars);
+        while (a > 0 && !text.at(a - 1).isSpace())
+            --a;
+        while (b < size && !text.at(b).isSpace())
+            ++b;
+        std::vector<Span> spans = find(text.mid(a, b - a), query, stem);
+        if (!spans.empty()) {
+            for (Span& s : spans)
+                s.start += a;
+            return spans;
+        }
+        from = int(best) + 1;
+    }
+    // Accented letters are not found by the quick search: then the whole text is read.
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80 && c.isLetter())
+            return find(text, query, stem);
+    return {};
 }
 
 namespace {

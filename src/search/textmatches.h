@@ -18,6 +18,11 @@ using Stemmer = std::function<QString(const QString& foldedWord)>;
 // its stem, the prefix part also by its beginning, a phrase when its words follow each other.
 std::vector<searchtext::Span> find(const QString& text, const SearchQuery& query, const Stemmer& stem);
 
+// The first matches only, enough for a snippet of maxChars: looks for the query's words with a quick
+// search first and cuts into words only around what it finds, so a long document costs little.
+std::vector<searchtext::Span> findFirst(const QString& text, const SearchQuery& query, const Stemmer& stem,
+                                        int maxChars);
+
 // A piece of the text of about maxChars characters around the first match (the start of the text when
 // there is none), with line breaks and runs of blanks made one blank and "…" where it was cut. With html,
 // the text is escaped and each match is put between <b> and </b>.

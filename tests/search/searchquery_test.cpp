@@ -136,6 +136,14 @@ TEST(TextMatches, SnippetShowsTheMatchesInContext)
     EXPECT_TRUE(plain.contains(QStringLiteral("<fuel> & injection three"))) << qPrintable(plain);
     EXPECT_FALSE(plain.contains(QLatin1Char('\n')));
     EXPECT_LE(plain.size(), 82);
+    // The quick way finds the same first matches, in a long text and with accents.
+    EXPECT_EQ(textmatches::findFirst(text, parseQuery(QStringLiteral("fuel injection ")), dropS, 80), spans);
+    const QString accented = QString(500, QLatin1Char('z')) + QStringLiteral(" \u00c9cole ecoles");
+    const auto first = textmatches::findFirst(accented, parseQuery(QStringLiteral("ecole ")), dropS, 80);
+    ASSERT_EQ(first.size(), 2u);
+    EXPECT_EQ(accented.mid(first[0].start, first[0].length), QStringLiteral("\u00c9cole"));
+    EXPECT_TRUE(textmatches::findFirst(accented, parseQuery(QStringLiteral("zeppelin")), dropS, 80).empty());
+
     // No match: the beginning of the text.
     EXPECT_EQ(textmatches::snippet(QStringLiteral("  short text"), {}, 80, false),
               QStringLiteral("short text"));

@@ -143,9 +143,11 @@ void writeIndex(const std::vector<Xapian::Document>& docs, const QString& path, 
         }
     } cleanup{buildDir, stem};
     {
-        // No term lists: the index is only ever searched, never edited, and they would add half its size.
+        // No term lists: the index is only ever searched, never edited, and they would add half its size. No
+        // syncing either: this copy is thrown away once it is compacted into the file that counts.
         Xapian::WritableDatabase db(utf8(buildDir), Xapian::DB_CREATE_OR_OVERWRITE |
-                                                        Xapian::DB_BACKEND_GLASS | Xapian::DB_NO_TERMLIST);
+                                                        Xapian::DB_BACKEND_GLASS | Xapian::DB_NO_TERMLIST |
+                                                        Xapian::DB_NO_SYNC);
         for (const Xapian::Document& doc : docs)
             db.add_document(doc);
         db.set_metadata(kFingerprintKey, fingerprint.toStdString());
@@ -251,7 +253,8 @@ std::vector<SearchIndex::Hit> SearchIndex::search(const SearchQuery& query, int 
             if (!doc)
                 continue;
             const QString text = nl < 0 ? QString() : data.mid(nl + 1);
-            const std::vector<searchtext::Span> spans = textmatches::find(text, query, stem);
+            const std::vector<searchtext::Span> spans =
+                textmatches::findFirst(text, query, stem, kSnippetChars);
             Hit h;
             h.document = doc;
             h.weight = it.get_weight();
