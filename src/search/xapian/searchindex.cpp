@@ -3,6 +3,7 @@
 
 #include "search/xapian/searchindex.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -50,10 +51,15 @@ const Xapian::Stem& englishStem()
 // The first line of the text when it is short enough to be the document's heading.
 QString headingLine(const QString& text)
 {
-    for (const QString& line : text.split(QLatin1Char('\n'))) {
-        const QString t = line.trimmed();
-        if (!t.isEmpty())
-            return t.size() <= kTitleLineChars ? t : QString();
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = text.size();
+        const QString line = text.mid(start, std::min<qsizetype>(end - start, kTitleLineChars + 1)).trimmed();
+        if (!line.isEmpty())
+            return end - start <= kTitleLineChars ? line : QString();
+        start = end + 1;
     }
     return {};
 }
