@@ -2,6 +2,7 @@
 
 #include "mainwin/ui/mainwindowmodule.h"
 #include "output/ui/outputmodule.h"
+#include "search/ui/searchmodule.h"
 #include "session/ports.h"
 #include "session/session.h"
 #include "shared/ui/documentviewerhost.h"
@@ -19,5 +20,6 @@ ModuleList buildFurtherModules(Session& session, const Ports& ports, MainWindowM
     modules.push_back(std::make_shared<LibraryModule>(session, ports, frame, main.documentViewer()));
     modules.push_back(std::make_shared<UtilitiesModule>(session, ports, frame));
     modules.push_back(std::make_shared<OutputModule>(session, ports, frame, main.documentViewer()));
+    modules.push_back(std::make_shared<SearchModule>(session, ports, frame, main.documentViewer()));
     return modules;
 }

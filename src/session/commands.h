@@ -5,6 +5,8 @@
 
 // What a menu item asks for. Items that stand for a row of a table (a library document, a collection of a
 // menu) carry the row as the command's index.
+// The commands stay grouped by menu, several to a line.
+// clang-format off
 enum class Command {
     // File
     CopyPhotos, RemovePhotos, CopyMovies, RemoveMovies, InstallSaver, InstallVideo, PrintPhoto, PrintBooklet,
@@ -16,9 +18,11 @@ enum class Command {
     // Literature, Miscellaneous and Help documents: index = row of mediarules::libraryDocuments()
     LibraryDocument,
     IllustratedSeries,
+    Search,  // Miscellaneous: Search the Disc (Ctrl+F)
     // Help
     HelpContents, Register, About, SysInfo,
 };
+// clang-format on
 
 // The handlers of the commands, registered by the module that owns each. Running a command nobody has
 // registered does nothing.

@@ -79,6 +79,9 @@ MainMenu::MainMenu(QMenuBar& bar, const Commands& commands) : m_bar(bar), m_comm
     addLibraryItem(misc, QStringLiteral("MnuIDZeph"));
     addItem(misc, QStringLiteral("&The Illustrated Zephane"), QStringLiteral("mnuOstrand"),
             Command::IllustratedSeries);
+    misc->addSeparator();
+    addItem(misc, QStringLiteral("&Search the Disc..."), QStringLiteral("mnuSearch"), Command::Search)
+        ->setShortcut(QKeySequence::Find);
 
     addCollectionArray(addMenu(nullptr, QStringLiteral("&Artwork"), QStringLiteral("mnuArtWork")),
                        int(CollectionMenu::Art), QStringLiteral("mnuArt"), Command::Art);

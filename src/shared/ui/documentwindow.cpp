@@ -9,6 +9,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+#include "shared/ui/findbar.h"
 #include "viewers/doc/richtextdocument.h"
 
 namespace {
@@ -61,6 +62,7 @@ DocumentWindow::DocumentWindow(QWidget* parent) : QDialog(parent)
         done(QDialog::Accepted);
     });
     connect(m_print, &QPushButton::clicked, this, &DocumentWindow::printRequested);
+    new FindBar(*m_rtbText, *this); // hidden until Ctrl+F
     centre();
 }
 
