@@ -12,6 +12,10 @@ int main(int argc, char** argv)
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
+    // "--media ROOT --search QUERY" names a mode after its media: the mode comes first, and its own parser
+    // takes --media wherever it stands.
+    if (args.size() >= 3 && args.first() == QLatin1String("--media") && CliCommand::find(args.at(2)))
+        args.move(2, 0);
     const CommandLine line =
         CommandLine::decide(args, [](const QString& first) { return CliCommand::find(first) != nullptr; });
     switch (line.action) {
@@ -36,7 +40,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zephane-folarium"));
     if (line.action == CommandLine::Action::Mode)
-        return CliCommand::find(args.first())->run(QApplication::arguments().mid(2));
+        return CliCommand::find(args.first())->run(args.mid(1));
     // The whole command line as one text, the way the "HWI" switch is tested.
     return runGui(app, QApplication::arguments().mid(1).join(QLatin1Char(' ')), line.mediaPath,
                   line.mediaFromDesktop);

@@ -42,6 +42,10 @@ TEST_F(CliSearch, PrintsRankedHitsOneALine)
     const ProgramRun reuse = ProgramRun::run({"--search", "1957", "--media", root()});
     EXPECT_EQ(reuse.exitCode, 0) << reuse.err.constData();
     EXPECT_EQ(lines(reuse.out).size(), 1);
+    // The media may also be named first.
+    const ProgramRun mediaFirst = ProgramRun::run({"--media", root(), "--search", "1957"});
+    EXPECT_EQ(mediaFirst.exitCode, 0) << mediaFirst.err.constData();
+    EXPECT_EQ(lines(mediaFirst.out).size(), 1);
 }
 
 TEST_F(CliSearch, NoHitExitsWithOne)
