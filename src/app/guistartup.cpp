@@ -6,7 +6,7 @@
 #include "catalog/programlocations.h"
 #include "platform/qt/qtports.h"
 
-int runGui(QApplication& app, const QString& commandLine)
+int runGui(QApplication& app, const QString& commandLine, const std::function<void(Program&)>& started)
 {
     // Qt's FFmpeg media backend crashes on machines without a sound device; GStreamer plays silently.
     if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND"))
@@ -18,5 +18,7 @@ int runGui(QApplication& app, const QString& commandLine)
     places.fill(program.session().roots);
     if (!program.start(commandLine))
         return 0;
+    if (started)
+        started(program);
     return app.exec();
 }
