@@ -518,8 +518,15 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && m_listener)
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && m_listener && focusLeftProgram())
         m_listener->focusLost();
+}
+
+bool MainWindow::focusLeftProgram()
+{
+    // Opening one of the program's own windows (a slide show, a document, a message) moves the activation to
+    // it, or puts a modal window up before it is activated: the main window has not lost the focus then.
+    return QApplication::activeWindow() == nullptr && QApplication::activeModalWidget() == nullptr;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
