@@ -469,6 +469,14 @@ void MainWindow::setPicturePanelVisible(PicturePanel panel, bool visible)
 void MainWindow::setMainWindowEnabled(bool enabled)
 {
     setEnabled(enabled);
+    if (enabled)
+        return;
+    // Disabling a widget disables the windows it parents as well. The windows this one parents (the movie
+    // player, a document, the slide show) are what it waits for; Qt's modality already keeps the main window
+    // from input while they are open, so they stay usable. A window disabled on purpose stays disabled.
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->isWindow() && !w->testAttribute(Qt::WA_ForceDisabled))
+            w->setEnabled(true);
 }
 
 void MainWindow::setBusy(bool busy)
