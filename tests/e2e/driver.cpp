@@ -123,8 +123,12 @@ void Driver::moveTo(QPoint global)
 
 void Driver::clickAt(QPoint global, int button)
 {
-    runXdotool({QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y()),
-                QStringLiteral("click"), QString::number(button)});
+    // The pointer comes from beside the target, as a hand moves it, so the control sees it arrive even when
+    // the last click was at the same place.
+    runXdotool({QStringLiteral("mousemove"), QString::number(global.x() + 4), QString::number(global.y() + 3),
+                QStringLiteral("sleep"), QStringLiteral("0.03"), QStringLiteral("mousemove"),
+                QString::number(global.x()), QString::number(global.y()), QStringLiteral("sleep"),
+                QStringLiteral("0.03"), QStringLiteral("click"), QString::number(button)});
 }
 
 void Driver::keys(const QString& xdotoolKeys)
@@ -202,6 +206,20 @@ bool Driver::click(const QString& window, const QString& control, int button)
     if (!at)
         return false;
     clickAt(*at, button);
+    return true;
+}
+
+bool Driver::clickPart(const QString& window, const QString& control, double x, double y)
+{
+    const std::optional<QPoint> at = gui([&]() -> std::optional<QPoint> {
+        QWidget* w = find(window, control);
+        if (!w || !w->isVisible() || !w->isEnabled() || !exposed(w->window()))
+            return std::nullopt;
+        return w->mapToGlobal(QPoint(int(w->width() * x), int(w->height() * y)));
+    });
+    if (!at)
+        return false;
+    clickAt(*at);
     return true;
 }
 

@@ -94,6 +94,9 @@ public:
     // A click on the middle of a control of a top-level window (or of the main window's client area).
     // False when the control is not there, hidden or disabled.
     static bool click(const QString& window, const QString& control, int button = 1);
+    // A click at a point of a control given as fractions of its width and height (0.5, 0.25: the middle of
+    // its upper half).
+    static bool clickPart(const QString& window, const QString& control, double x, double y);
     // Triggers a menu item through the real menu bar: opens each menu by clicking it, then clicks the item.
     static bool triggerMenu(QAction* action);
     static bool triggerMenu(const QString& actionName);

@@ -33,21 +33,26 @@ cleanup() {
 }
 trap cleanup EXIT
 
+mkdir -p "$work/home/Documents" "$work/run"
+chmod 700 "$work/run"
+export HOME=$work/home XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/home/.config
+export XDG_DATA_HOME=$work/home/.local/share XDG_DOCUMENTS_DIR=$work/home/Documents
+
 # The demo tree is written once per build of the tool and copied for every run.
+# Runs side by side take turns at it.
 cache=$(dirname "$demo_tool")/e2e-demo-media
+exec {lock}>"$cache.lock"
+flock "$lock"
 if [ ! -f "$cache/.stamp" ] || [ "$demo_tool" -nt "$cache/.stamp" ]; then
   rm -rf "$cache"
   "$demo_tool" --media "$cache" --program "$cache" >/dev/null
   touch "$cache/.stamp"
 fi
 cp -a "$cache" "$work/media"
+flock -u "$lock"
 rm -f "$work/media/.stamp"
 [ -x "$saver" ] && cp "$saver" "$work/media/Zephane2000.scr"
 
-mkdir -p "$work/home/Documents" "$work/run"
-chmod 700 "$work/run"
-export HOME=$work/home XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/home/.config
-export XDG_DATA_HOME=$work/home/.local/share XDG_DOCUMENTS_DIR=$work/home/Documents
 export ZEPHANE_PROGRAM_DIR=$work/media
 # Screenshots of failed tests stay beside the executable.
 export ZEPHANE_E2E_SHOTS=${ZEPHANE_E2E_SHOTS:-$(cd "$(dirname "$exe")" && pwd)/e2e-shots/$size}

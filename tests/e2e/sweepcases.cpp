@@ -1,8 +1,6 @@
 // What a user does with each command of the registry once its menu item was chosen: the window, panel or
 // message it opens, one control clicked for its effect, and its own way out.
-#include <QAbstractButton>
-#include <QAbstractScrollArea>
-#include <QScrollBar>
+#include <QFileInfo>
 #include <QWidget>
 
 #include "catalog/catalogue.h"
@@ -14,12 +12,6 @@ namespace e2e {
 namespace {
 
 const QString kMain = QStringLiteral("Form1");
-
-bool checked(const QString& window, const QString& control)
-{
-    auto* b = qobject_cast<QAbstractButton*>(Driver::find(window, control));
-    return b && b->isChecked();
-}
 
 bool enabled(const QString& window, const QString& control)
 {
@@ -67,16 +59,17 @@ bool documentWindow(Checks& k)
     const QString doc = QStringLiteral("txtForm");
     if (!k.window(doc))
         return false;
-    // The text box scrolls to the end of the document from the keyboard.
-    Driver::click(doc, QStringLiteral("rtbText"));
-    Driver::keys(QStringLiteral("ctrl+End"));
-    if (!Driver::waitFor(
-            [&] {
-                auto* area = qobject_cast<QAbstractScrollArea*>(Driver::find(doc, QStringLiteral("rtbText")));
-                return area && area->verticalScrollBar()->value() > 0;
-            },
-            3000))
-        k.log.problem(QStringLiteral("the document does not scroll to its end"));
+    // Its Print button prints the document; without a printer it becomes a PDF file and the user is told.
+    if (!Driver::click(doc, QStringLiteral("cmdPrint"))) {
+        k.log.problem(QStringLiteral("cmdPrint cannot be clicked"));
+        return false;
+    }
+    const std::optional<BoxFacts> told = Driver::waitForBox(10000);
+    const QString pdf = told ? told->text.section(QLatin1Char('\n'), -1).trimmed() : QString();
+    if (!k.box(QStringLiteral("saved as a PDF file"), QMessageBox::Ok))
+        return false;
+    if (!QFileInfo(pdf).isFile() || QFileInfo(pdf).size() == 0)
+        k.log.problem(QStringLiteral("the printed document is not at ") + pdf);
     return k.closeWindow(doc, QStringLiteral("SSCommand1")) && k.noBox();
 }
 
@@ -100,15 +93,23 @@ std::vector<SweepCase> sweepCases()
                                 k.noBox();
                      }});
     cases.push_back(message(Command::RemoveMovies, QStringLiteral("mnuRemoveMovies"), QString(), B::No));
-    cases.push_back({Command::InstallSaver, -1, QStringLiteral("mnuSaver"), [](Checks& k) {
-                         const QString p = QStringLiteral("pnlSSaver");
-                         return k.panel(p) &&
-                                k.effect(
-                                    kMain, p + QStringLiteral("/Option1_1"),
-                                    [p] { return checked(kMain, p + QStringLiteral("/Option1_1")); },
-                                    QStringLiteral("choose the selected photos")) &&
-                                k.closePanel(p, QStringLiteral("SSCommand6")) && k.noBox();
-                     }});
+    cases.push_back(
+        {Command::InstallSaver, -1, QStringLiteral("mnuSaver"), [](Checks& k) {
+             const QString p = QStringLiteral("pnlSSaver");
+             if (!k.panel(p))
+                 return false;
+             // Each opening starts the delay at one second; its up arrow makes it two.
+             const QString two = QStringLiteral("2 Seconds");
+             if (!Driver::clickPart(kMain, p + QStringLiteral("/SpinInterval"), 0.5, 0.2))
+                 k.log.problem(QStringLiteral("SpinInterval cannot be clicked"));
+             else if (!Driver::waitFor(
+                          [&] { return Driver::text(kMain, p + QStringLiteral("/panInterval")) == two; },
+                          3000))
+                 k.log.problem(QStringLiteral("the delay shows ") +
+                               Driver::text(kMain, p + QStringLiteral("/panInterval")) +
+                               QStringLiteral(", not ") + two);
+             return k.closePanel(p, QStringLiteral("SSCommand6")) && k.noBox();
+         }});
     cases.push_back(message(Command::InstallVideo, QStringLiteral("mnuVideo"),
                             QStringLiteral("Would you like to install this software now?"), B::No));
     cases.push_back(message(Command::PrintPhoto, QStringLiteral("mnuPrintPhoto"),
@@ -185,8 +186,8 @@ std::vector<SweepCase> sweepCases()
                          if (!k.panel(p))
                              return false;
                          // A picture of the series opens in the large-picture viewer.
-                         if (!Driver::click(kMain, p + QStringLiteral("/Command1_0"))) {
-                             k.log.problem(QStringLiteral("Command1_0 cannot be clicked"));
+                         if (!Driver::click(kMain, p + QStringLiteral("/Command1_1"))) {
+                             k.log.problem(QStringLiteral("Command1_1 cannot be clicked"));
                              return false;
                          }
                          const QString viewer = QStringLiteral("frmScroll");
