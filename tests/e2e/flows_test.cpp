@@ -9,6 +9,7 @@
 #include <QVideoSink>
 #include <QVideoWidget>
 
+#include "app/program.h"
 #include "e2e/e2efixture.h"
 
 using e2e::Driver;
@@ -234,4 +235,38 @@ TEST_F(Flows, PlayingSlideShowKeepsPlayingAfterMinimizeAndRestore)
     })) << "Pause is no longer offered after the restore";
     ASSERT_TRUE(closeBy(kSlide, QStringLiteral("cmdExit")));
     EXPECT_TRUE(Driver::mainWindowAnswers(7));
+}
+
+TEST_F(Flows, AfterASlideShowTheMainWindowRefreshesOnceWhenAnotherProgramTakesTheFocus)
+{
+    // A collection whose code is not characters 3 and 4 of its text.
+    ASSERT_TRUE(Driver::triggerMenu(QStringLiteral("mnuTopTen")));
+    ASSERT_TRUE(Driver::waitFor(
+        [] { return Driver::text(kMain, QStringLiteral("panYear")) == "Top Ten Zephane People "; }));
+    ASSERT_TRUE(openSlideShow());
+    ASSERT_TRUE(closeBy(kSlide, QStringLiteral("cmdExit")));
+    const auto pending = [] { return e2e::program().session().selection.refreshPending; };
+    ASSERT_TRUE(Driver::gui(pending)) << "closing the show asks for a refresh";
+
+    // Another program's window takes the focus: that is the main window losing it.
+    QProcess other;
+    other.start(QStringLiteral("xmessage"), {QStringLiteral("-center"), QStringLiteral("another program")});
+    ASSERT_TRUE(other.waitForStarted(5000)) << "xmessage (Debian package x11-utils) could not be started";
+    EXPECT_TRUE(Driver::waitFor([&] { return !pending(); }, 5000)) << "the main window did not refresh";
+    other.kill();
+    other.waitForFinished(3000);
+
+    // Back in the main window, stepping goes on through the collection's photos.
+    ASSERT_TRUE(Driver::waitFor([] { return Driver::mainWindow()->isActiveWindow(); }, 3000) ||
+                Driver::click(kMain, QStringLiteral("panYear")));
+    const QString before = Driver::text(kMain, QStringLiteral("panPhoto"));
+    ASSERT_TRUE(Driver::click(kMain, QStringLiteral("SpinUp")));
+    EXPECT_TRUE(
+        Driver::waitFor([&] { return Driver::text(kMain, QStringLiteral("panPhoto")) != before; }, 3000))
+        << "stepping sticks at photo " << before.toStdString();
+    if (Driver::gui([] { return Driver::messageBox() != nullptr; })) {
+        ADD_FAILURE() << "stepping reported an error";
+        Driver::answerBox(QMessageBox::Ok);
+    }
+    EXPECT_TRUE(Driver::mainWindowAnswers(9));
 }
