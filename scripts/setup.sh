@@ -8,9 +8,9 @@ shift $(( $# > 0 ? 1 : 0 ))
 
 packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev gstreamer1.0-plugins-base
           gstreamer1.0-plugins-good gstreamer1.0-libav libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth fonts-dejavu-core poppler-utils imagemagick x11-utils
+          xvfb xauth openbox xdotool fonts-dejavu-core poppler-utils imagemagick x11-utils
           desktop-file-utils appstream man-db dpkg-dev clang-format libxapian-dev
-          fuseiso fuse genisoimage dbus-daemon openbox xdotool)
+          fuseiso fuse genisoimage dbus-daemon)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

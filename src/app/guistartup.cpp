@@ -8,7 +8,8 @@
 #include "platform/qt/qtports.h"
 #include "platform/qt/terminationwatch.h"
 
-int runGui(QApplication& app, const QString& commandLine, const QString& mediaPath, bool askOnBadMedia)
+int runGui(QApplication& app, const QString& commandLine, const QString& mediaPath, bool askOnBadMedia,
+           const std::function<void(Program&)>& started)
 {
     // Qt's FFmpeg media backend crashes on machines without a sound device; GStreamer plays silently.
     if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND"))
@@ -28,5 +29,7 @@ int runGui(QApplication& app, const QString& commandLine, const QString& mediaPa
         return 0;
     // Mounts of runs that died and were not taken over by this start.
     images->releaseLeftovers();
+    if (started)
+        started(program);
     return app.exec();
 }

@@ -347,6 +347,10 @@ void MainController::focusLost()
     if (m.selection.hasEntry())
         m.entry.setPhotoVisible(true);
     RefreshEntryPictures();
+    // The refresh leaves the provisional code it gave the picture loaders; the entry on display keeps its
+    // own, so that stepping through a collection's photos goes on after it.
+    if (m.selection.hasEntry())
+        m.selection.entryCode = entryCode(m.selection.entryText);
 }
 
 bool MainController::confirmExit()

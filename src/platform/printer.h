@@ -37,6 +37,8 @@ public:
     virtual PrinterPage page() const = 0;
     // Formats characters [from, to) of the document into target (twips, relative to the printable area) on
     // the current page, draws what fits and returns the first character that did not fit (to when all did).
+    // A document is printed from character 0 on: a call with from 0 begins a document (a new one, or the
+    // same one again), and the calls that follow with a later from continue it, page by page.
     virtual int renderRichText(const QTextDocument& document, int from, int to, const TwipRect& target,
                                const TwipRect& pageRect) = 0;
     // Paints a picture with its top-left corner at a position in twips from the printable area's corner, at

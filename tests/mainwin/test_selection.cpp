@@ -348,4 +348,15 @@ TEST_F(SelectionTest, FocusLossRefreshesAfterTheSlideShow)
     EXPECT_FALSE(session().selection.refreshPending);
 }
 
+TEST_F(SelectionTest, RefreshAfterTheSlideShowKeepsACollectionsCodeSoStepping)
+{
+    menuItem("mnuSpecialty_5")->trigger(); // Pembry Cars
+    const QString code = session().selection.entryCode;
+    ASSERT_EQ(code.size(), 2);
+    session().selection.refreshPending = true;
+    controller().focusLost();
+    EXPECT_FALSE(session().selection.refreshPending);
+    EXPECT_EQ(session().selection.entryCode, code); // not characters 3 and 4 of "Pembry Cars "
+}
+
 } // namespace

@@ -469,6 +469,14 @@ void MainWindow::setPicturePanelVisible(PicturePanel panel, bool visible)
 void MainWindow::setMainWindowEnabled(bool enabled)
 {
     setEnabled(enabled);
+    if (enabled)
+        return;
+    // Disabling a widget disables the windows it parents as well. The windows this one parents (the movie
+    // player, a document, the slide show) are what it waits for; Qt's modality already keeps the main window
+    // from input while they are open, so they stay usable. A window disabled on purpose stays disabled.
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->isWindow() && !w->testAttribute(Qt::WA_ForceDisabled))
+            w->setEnabled(true);
 }
 
 void MainWindow::setBusy(bool busy)
@@ -518,8 +526,15 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && m_listener)
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && m_listener && focusLeftProgram())
         m_listener->focusLost();
+}
+
+bool MainWindow::focusLeftProgram()
+{
+    // Opening one of the program's own windows (a slide show, a document, a message) moves the activation to
+    // it, or puts a modal window up before it is activated: the main window has not lost the focus then.
+    return QApplication::activeWindow() == nullptr && QApplication::activeModalWidget() == nullptr;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

@@ -97,6 +97,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // True when the activation went to no window of this program (another program took the focus).
+    static bool focusLeftProgram();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

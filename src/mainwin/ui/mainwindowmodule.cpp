@@ -231,7 +231,7 @@ QRect MainWindowModule::yearStripRect() const
 
 void MainWindowModule::setMainWindowEnabled(bool enabled)
 {
-    m_window->setEnabled(enabled);
+    m_window->setMainWindowEnabled(enabled);
 }
 
 void MainWindowModule::focusNextYearButton()

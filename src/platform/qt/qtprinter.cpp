@@ -65,7 +65,6 @@ void QtPrinter::tell(const QString& text, bool error) const
 bool QtPrinter::startJob(const QString& documentName)
 {
     m_layout.reset();
-    m_layoutSource = nullptr;
     m_outputFile.clear();
     m_fallback = false;
     m_textY = 0;
@@ -121,15 +120,16 @@ PrinterPage QtPrinter::page() const
     return p;
 }
 
-void QtPrinter::prepareLayout(const QTextDocument& document, double widthPx)
+void QtPrinter::prepareLayout(const QTextDocument& document, int from, double widthPx)
 {
-    if (m_layout && m_layoutSource == &document && m_layoutWidth == widthPx)
+    // A document begins at character 0 and is formatted anew; its later pages go on from the formatting of
+    // its first, as long as they ask for the same width.
+    if (from > 0 && m_layout && m_layoutWidth == widthPx)
         return;
     m_layout.reset(document.clone());
     m_layout->documentLayout()->setPaintDevice(m_printer.get());
     m_layout->setDocumentMargin(0);
     m_layout->setTextWidth(widthPx);
-    m_layoutSource = &document;
     m_layoutWidth = widthPx;
 }
 
@@ -144,7 +144,7 @@ int QtPrinter::renderRichText(const QTextDocument& document, int from, int to, c
     // A target squeezed to nothing by odd margins still gets an inch, so the text has somewhere to go.
     const double widthPx = std::max(1440, target.right - target.left) * dpiX / 1440.0;
     const double heightPx = std::max(1, target.bottom - target.top) * dpiY / 1440.0;
-    prepareLayout(document, widthPx);
+    prepareLayout(document, from, widthPx);
     QAbstractTextDocumentLayout* layout = m_layout->documentLayout();
     const int end = std::min(to, std::max(0, m_layout->characterCount() - 1));
     if (from >= end && from > 0)
@@ -277,7 +277,6 @@ void QtPrinter::newPage()
 bool QtPrinter::endJob()
 {
     m_layout.reset();
-    m_layoutSource = nullptr;
     if (!m_painter)
         return false;
     const bool ended = m_painter->end();

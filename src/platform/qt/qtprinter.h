@@ -40,14 +40,15 @@ public:
 
 private:
     void tell(const QString& text, bool error) const;
-    void prepareLayout(const QTextDocument& document, double widthPx);
+    void prepareLayout(const QTextDocument& document, int from, double widthPx);
 
     IMessages* m_messages;
     Options m_options;
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPainter> m_painter;
-    std::unique_ptr<QTextDocument> m_layout; // the document formatted for the printer, kept for one job
-    const QTextDocument* m_layoutSource = nullptr;
+    // The document being printed, formatted for the printer: made when a document begins (from 0), used for
+    // its later pages.
+    std::unique_ptr<QTextDocument> m_layout;
     double m_layoutWidth = -1;
     QString m_outputFile;
     bool m_fallback = false;
