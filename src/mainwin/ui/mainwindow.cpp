@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QToolButton>
 
@@ -528,6 +529,46 @@ void MainWindow::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && !isActiveWindow() && m_listener && focusLeftProgram())
         m_listener->focusLost();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    keepFrameOnScreen();
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
+        keepFrameOnScreen();
+    return handled;
+}
+
+void MainWindow::keepFrameOnScreen()
+{
+    const QScreen* screen = this->screen();
+    if (m_keepingFrame || !isVisible() || isMinimized() || isMaximized() || !screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect outer = frameGeometry();
+    const int frameWidth = outer.width() - width();
+    m_keepingFrame = true;
+    // On an 800-pixel-wide screen the 800-pixel client leaves no room for the frame's borders: the client
+    // gives up what the borders take (the year strip, its widest control, ends 4 pixels short of the edge).
+    if (frameWidth > 0 && outer.width() > area.width()) {
+        m_client->setFixedWidth(
+            std::max(area.width() - frameWidth, kFrame1Design.x() + kFrame1Design.width()));
+        adjustSize();
+    }
+    QRect fitted = frameGeometry();
+    fitted.moveRight(std::min(fitted.right(), area.right()));
+    fitted.moveBottom(std::min(fitted.bottom(), area.bottom()));
+    fitted.moveLeft(std::max(fitted.left(), area.left()));
+    fitted.moveTop(std::max(fitted.top(), area.top()));
+    if (fitted.topLeft() != frameGeometry().topLeft())
+        move(fitted.topLeft());
+    m_keepingFrame = false;
 }
 
 bool MainWindow::focusLeftProgram()

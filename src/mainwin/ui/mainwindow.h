@@ -97,6 +97,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    bool event(QEvent* event) override;
     // True when the activation went to no window of this program (another program took the focus).
     static bool focusLeftProgram();
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -105,6 +107,8 @@ private:
     void buildControls();
     void placeTwips(QWidget* w, int left, int top, int width, int height);
     void fitClientSize();
+    // Keeps the window manager's frame on the screen: known only once the framed window is mapped.
+    void keepFrameOnScreen();
 
     const MediaFiles& m_files;
     IMainWindowListener* m_listener = nullptr;
@@ -128,4 +132,5 @@ private:
     std::map<catalogue::PicturePanel, QWidget*> m_pictures;
     int m_seriesPanelTop = 0;
     bool m_eatSpaceRelease = false;
+    bool m_keepingFrame = false;
 };
