@@ -227,8 +227,10 @@ bool IniFile::canHold(const QByteArray& value)
 
 QString IniFile::decode(const QByteArray& bytes)
 {
-    // Stateless: a sequence cut short at the end is an error too, not bytes kept back for a next call.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    // Stateless: a sequence cut short at the end is an error too, not bytes kept back for a next call. The
+    // file's byte-order mark is dealt with by the reader; one at the start of a value is part of the value.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     QString text = utf8(bytes);
     if (utf8.hasError())
         text = QString::fromLatin1(bytes);
