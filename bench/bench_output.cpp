@@ -1,10 +1,13 @@
 // Hard-disk copy throughput against `cp -r` on the same files in the same run, with both bars of the copy
-// panel driven and the event loop served; and installing the screen saver into a 10,000-line INI file.
+// panel driven and the event loop served. The copy ends with one sync of the target's file system before it
+// says "copied!", so `cp -r` is timed with a `sync -f` of its target too (ratio_vs_cp); ratio_vs_cp_nosync
+// sets it against `cp -r` alone. And installing the screen saver into a 10,000-line INI file.
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <memory>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include <QApplication>
@@ -72,15 +75,21 @@ void settle()
     QProcess::execute(QStringLiteral("sync"), {});
 }
 
-double runCp(const QString& from, const QString& to)
+// Seconds of `cp -r` and of `cp -r` followed by `sync -f` of the target; -1 when either failed.
+std::pair<double, double> runCp(const QString& from, const QString& to)
 {
     settle();
     const auto start = Clock::now();
     QProcess cp;
     cp.start(QStringLiteral("cp"), {QStringLiteral("-r"), from, to});
-    if (!cp.waitForFinished(600000) || cp.exitCode() != 0)
-        return -1;
-    return std::chrono::duration<double>(Clock::now() - start).count();
+    if (!cp.waitForFinished(600000) || cp.exitStatus() != QProcess::NormalExit || cp.exitCode() != 0)
+        return {-1, -1};
+    const double copied = std::chrono::duration<double>(Clock::now() - start).count();
+    QProcess sync;
+    sync.start(QStringLiteral("sync"), {QStringLiteral("-f"), to});
+    if (!sync.waitForFinished(600000) || sync.exitStatus() != QProcess::NormalExit || sync.exitCode() != 0)
+        return {-1, -1};
+    return {copied, std::chrono::duration<double>(Clock::now() - start).count()};
 }
 
 void BM_CopyPhotosAgainstCp(benchmark::State& state)
@@ -94,7 +103,7 @@ void BM_CopyPhotosAgainstCp(benchmark::State& state)
     frame.panelParent()->show();
     CopyProgressPanel panel(frame);
 
-    double cpSeconds = 0, ourSeconds = 0, worstGapMs = 0, cpBest = 1e9, ourBest = 1e9;
+    double cpSeconds = 0, cpSyncSeconds = 0, ourSeconds = 0, worstGapMs = 0, cpBest = 1e9, ourBest = 1e9;
     std::vector<double> gaps;
     int round = 0;
     int serves = 0;
@@ -125,9 +134,10 @@ void BM_CopyPhotosAgainstCp(benchmark::State& state)
         // The two copies take turns at going first, so neither always meets the other's write-back.
         const bool cpFirst = round++ % 2 == 0;
         auto timeCp = [&] {
-            const double cp = runCp(src.disc() + "/zephanes", cpTarget + "/zephanes");
+            const auto [cp, cpSync] = runCp(src.disc() + "/zephanes", cpTarget + "/zephanes");
             cpSeconds += cp;
-            cpBest = std::min(cpBest, cp);
+            cpSyncSeconds += cpSync;
+            cpBest = std::min(cpBest, cpSync);
             return cp >= 0;
         };
         if (cpFirst && !timeCp()) {
@@ -156,11 +166,12 @@ void BM_CopyPhotosAgainstCp(benchmark::State& state)
         }
     }
     const double mb = double(kTotalBytes) * double(state.iterations()) / 1e6;
-    state.counters["cp_MBps"] = mb / cpSeconds;
+    state.counters["cp_MBps"] = mb / cpSyncSeconds;
     state.counters["ours_MBps"] = mb / ourSeconds;
-    state.counters["ratio_vs_cp"] = cpSeconds / ourSeconds; // goal: >= 0.8
-    state.counters["ratio_best_vs_cp"] = cpBest / ourBest;  // the same from each side's fastest run
-    state.counters["worst_event_gap_ms"] = worstGapMs;      // goal: <= 50
+    state.counters["ratio_vs_cp"] = cpSyncSeconds / ourSeconds;    // goal: >= 0.8, both with the final sync
+    state.counters["ratio_vs_cp_nosync"] = cpSeconds / ourSeconds; // cp -r without a sync
+    state.counters["ratio_best_vs_cp"] = cpBest / ourBest;         // each side's fastest run, with the sync
+    state.counters["worst_event_gap_ms"] = worstGapMs;             // goal: <= 50
     std::sort(gaps.begin(), gaps.end());
     if (!gaps.empty())
         state.counters["p99_event_gap_ms"] = gaps[gaps.size() * 99 / 100];

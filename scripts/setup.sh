@@ -10,7 +10,7 @@ packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev gstreamer1.0-plugins-ba
           gstreamer1.0-plugins-good gstreamer1.0-libav libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth openbox xdotool fonts-dejavu-core poppler-utils imagemagick x11-utils
           desktop-file-utils appstream man-db dpkg-dev clang-format libxapian-dev
-          fuseiso fuse genisoimage dbus-daemon)
+          fuseiso fuse genisoimage dbus-daemon util-linux mount)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include "app/cli_mediaroot.h"
 #include "app/clicommand.h"
@@ -14,6 +15,7 @@
 #include "output/bookletplan.h"
 #include "output/doc/bookletprinter.h"
 #include "platform/drives.h"
+#include "platform/qt/linuxfilesystem.h"
 #include "platform/qt/qtprinter.h"
 
 namespace {
@@ -31,6 +33,26 @@ int fail(const QString& text)
 {
     std::fprintf(stderr, "zephane-folarium: %s\n", qPrintable(text));
     return 2;
+}
+
+// Puts the finished PDF in place of out, the one safe way every file is written.
+int publish(const QString& pages, const QString& out)
+{
+    QFile finished(pages);
+    if (!finished.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("%1: the booklet was not written (%2)").arg(out, finished.errorString()));
+    const QByteArray bytes = finished.readAll();
+    LinuxFileSystem fs;
+    FileError error;
+    auto file = fs.open(out, IFileSystem::Mode::Write, &error);
+    if (!file || !file->write(bytes.constData(), bytes.size()) || !file->commit()) {
+        if (file)
+            error = file->error();
+        std::fprintf(stderr, "zephane-folarium: %s: cannot write the PDF file (%s)\n", qPrintable(out),
+                     qPrintable(error.text));
+        return 1;
+    }
+    return 0;
 }
 
 int printBooklet(const QStringList& args)
@@ -84,16 +106,15 @@ int printBooklet(const QStringList& args)
     if (plan.yearsMissing)
         return fail(QStringLiteral("the chosen sections need --from and --to, the end not before the start"));
 
-    // Find out before printing whether the file can be written at all.
-    {
-        QFile probe(out);
-        const bool existed = probe.exists();
-        if (QFileInfo(out).isDir() || !probe.open(QIODevice::Append))
-            return fail(QStringLiteral("%1: cannot write the PDF file").arg(out));
-        probe.close();
-        if (!existed)
-            probe.remove();
-    }
+    // The pages go to a private folder beside OUT, and OUT is replaced only by a whole booklet: a booklet
+    // that fails half-way leaves the previous OUT as it was.
+    const QFileInfo outInfo(out);
+    if (outInfo.isDir())
+        return fail(QStringLiteral("%1: cannot write the PDF file: it is a folder").arg(out));
+    QTemporaryDir work(outInfo.path() + QStringLiteral("/.zephane-booklet-XXXXXX"));
+    if (!work.isValid())
+        return fail(QStringLiteral("%1: cannot write the PDF file (%2)").arg(out, work.errorString()));
+    const QString pages = work.filePath(QStringLiteral("booklet.pdf"));
 
     // Opened last, so that a mistake in the other options mounts nothing.
     CliMediaRoot mediaRoot;
@@ -108,7 +129,7 @@ int printBooklet(const QStringList& args)
     roots.programFolder = roots.mediaRoot;
 
     QtPrinter::Options options;
-    options.pdfFile = out;
+    options.pdfFile = pages;
     QtPrinter printer(nullptr, options);
     BookletPrinter booklet(printer, files, roots);
     const BookletPrinter::Result result = booklet.print(plan);
@@ -120,7 +141,7 @@ int printBooklet(const QStringList& args)
     }
     if (result.stepsDone == 0)
         return fail(QStringLiteral("nothing to print for the chosen sections and years"));
-    return 0;
+    return publish(pages, out);
 }
 
 const CliCommand bookletCommand(QStringLiteral("--print-booklet-to-pdf"), QString::fromLatin1(kUsage),

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/filesystem.h"
-
 double CopyBudget::percent() const
 {
     if (total <= 0)
@@ -12,21 +10,27 @@ double CopyBudget::percent() const
     return std::clamp(100.0 - double(bytesLeft) / double(total) * 100.0, 0.0, 100.0);
 }
 
-QString BlockCopier::copy(const QString& source, const QString& target, qint64 blockSize, CopyBudget* budget,
-                          const CopyProgress& progress)
+FileError BlockCopier::copy(const QString& source, const QString& target, qint64 blockSize,
+                            CopyBudget* budget, const CopyProgress& progress, IFileSystem::Mode mode)
 {
-    QString error;
+    FileError error;
     const auto in = m_fs.open(source, IFileSystem::Mode::Read, &error);
     if (!in)
-        return error.isEmpty() ? QStringLiteral("File not found") : error;
-    auto out = m_fs.open(target, IFileSystem::Mode::Write, &error);
-    if (!out)
-        return error.isEmpty() ? QStringLiteral("Path not found") : error;
+        return {error.text.isEmpty() ? QStringLiteral("File not found") : error.text, FileFailure::Other};
+    auto out = m_fs.open(target, mode == IFileSystem::Mode::Read ? IFileSystem::Mode::Write : mode, &error);
+    if (!out) {
+        if (error.text.isEmpty())
+            error.text = QStringLiteral("Path not found");
+        if (error.kind == FileFailure::None)
+            error.kind = FileFailure::Other;
+        return error;
+    }
 
     if (in->isExecutable())
         out->markExecutable();
     const qint64 size = in->size();
-    std::vector<char> buffer(size_t(std::max<qint64>(blockSize, 1)));
+    blockSize = std::max<qint64>(blockSize, 1);
+    std::vector<char> buffer(static_cast<size_t>(blockSize));
     auto readFully = [&](qint64 want) -> bool {
         qint64 got = 0;
         while (got < want) {
@@ -39,8 +43,10 @@ QString BlockCopier::copy(const QString& source, const QString& target, qint64 b
     };
     auto readFailed = [&] {
         const QString e = in->errorString();
-        return e.isEmpty() || e == QStringLiteral("Unknown error") ? QStringLiteral("Input past end of file")
-                                                                   : e;
+        return FileError{e.isEmpty() || e == QStringLiteral("Unknown error")
+                             ? QStringLiteral("Input past end of file")
+                             : e,
+                         FileFailure::Other};
     };
 
     const qint64 blocks = size / blockSize;
@@ -57,7 +63,7 @@ QString BlockCopier::copy(const QString& source, const QString& target, qint64 b
                 progress.overallBar(budget->percent());
         }
         if (!out->write(buffer.data(), blockSize))
-            return out->errorString();
+            return out->error();
         if (progress.serveEvents)
             progress.serveEvents();
     }
@@ -66,12 +72,19 @@ QString BlockCopier::copy(const QString& source, const QString& target, qint64 b
         if (!readFully(rest))
             return readFailed();
         if (!out->write(buffer.data(), rest))
-            return out->errorString();
+            return out->error();
     }
-    // A source that grew while it was read is copied only as far as its size said.
+    // A file that came out shorter or longer than the source said is no copy, whatever the steps above did.
+    // (A source that grew while it was read is copied only as far as its size said.)
+    if (out->size() != size)
+        return {QStringLiteral("The copy of %1 came out %2 bytes long instead of %3")
+                    .arg(source)
+                    .arg(out->size())
+                    .arg(size),
+                FileFailure::Other};
     if (!out->commit())
-        return out->errorString();
+        return out->error();
     if (progress.fileBar)
         progress.fileBar(100);
-    return QString();
+    return {};
 }

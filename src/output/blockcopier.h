@@ -4,7 +4,7 @@
 
 #include <QString>
 
-class IFileSystem;
+#include "platform/filesystem.h"
 
 // What a block copy drives while it runs: the per-file bar, the overall bar, the file line, and the user
 // interface, served after every block. Empty members are skipped.
@@ -31,10 +31,12 @@ public:
 
     explicit BlockCopier(IFileSystem& fileSystem) : m_fs(fileSystem) {}
 
-    // Real paths. budget: the overall bar's count (nullptr: no overall bar, no file line). Returns an empty
-    // text on success, else the system's description of the failure.
-    QString copy(const QString& source, const QString& target, qint64 blockSize, CopyBudget* budget,
-                 const CopyProgress& progress);
+    // Real paths. budget: the overall bar's count (nullptr: no overall bar, no file line). Returns no
+    // failure (kind None) on success. A failure to read the source is of kind Other; a failure to write the
+    // target keeps the kind the system gave it, so the caller can tell one that will repeat. mode: Write
+    // puts each file on the disk before it returns; BatchWrite leaves that to one sync after the batch.
+    FileError copy(const QString& source, const QString& target, qint64 blockSize, CopyBudget* budget,
+                   const CopyProgress& progress, IFileSystem::Mode mode = IFileSystem::Mode::Write);
 
 private:
     IFileSystem& m_fs;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "platform/filesystem.h"
+
 // The texts of the hard-disk copy and removal, and the number pattern they use.
 namespace copytexts {
 
@@ -19,6 +21,18 @@ inline const QString kPhotosCopied = QStringLiteral("Photos successfully copied!
 inline const QString kMoviesCopied = QStringLiteral("Movies successfully copied!\r\n");
 // The closing message after a copy in which some files failed.
 QString copyIncomplete(bool photos, int failed, int total);
+// One file that failed for a reason of its own; the copy goes on with the next.
+QString fileFailed(const QString& name, const QString& reason);
+// The one message of a copy that met a failure every further file would meet too (a full disk, a read-only
+// file system, a folder that may not be written): what happened and how many files are on the disk.
+QString copyStopped(bool photos, FileFailure kind, const QString& reason, int copied, int total,
+                    const QString& folder);
+// The copied files could not be put on the disk at the end.
+QString syncFailed(bool photos, const QString& reason, const QString& folder);
+// The disc held nothing of the kind.
+QString nothingToCopy(bool photos);
+// The folder for the copy could not be made.
+QString folderNotMade(const QString& folder, const QString& reason);
 
 inline const QString kAskRemovePhotos =
     QStringLiteral("Would you like to remove all Zephane Folarium photos from your hard drive?");
@@ -31,7 +45,11 @@ inline const QString kPhotosRemoved =
 inline const QString kAskRemoveMovies =
     QStringLiteral("Would you like to remove all Zephane Folarium movies from your hard drive?");
 inline const QString kMoviesRemoved = QStringLiteral("All movies successfully removed!");
-// A removal that left files behind.
-QString removalIncomplete(bool photos, int left, const QString& folder);
+// A removal that left files behind, with the first reason the system gave.
+QString removalIncomplete(bool photos, int left, const QString& folder, const QString& reason);
+// The copy's folder could not be read (or leads out of the program's folder): nothing was removed.
+QString removalFailed(bool photos, const QString& folder, const QString& reason);
+// The program reads its media from the folder the copies would be removed from ("HWI").
+QString removalRefusedMediaRoot(bool photos, const QString& folder);
 
 } // namespace copytexts

@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include <QDir>
+#include <QFileInfo>
+
 #include "catalog/errorcodes.h"
 #include "catalog/mediarules.h"
 #include "output/copypanelview.h"
@@ -100,11 +103,13 @@ void MediaCopy::copy()
     }
     m_state = CopyState::Running;
     bool declined = false;
-    const IFileSystem::FolderResult made = m_fs.makeFolder(target);
+    QString why;
+    const IFileSystem::FolderResult made = m_fs.makeFolder(target, &why);
+    m_madeFolder = made == IFileSystem::FolderResult::Created;
     if (made == IFileSystem::FolderResult::Failed) {
         // Every file would fail with a box of its own: say it once and copy nothing.
-        m_messages.ask({errors::kTitle, QStringLiteral("The folder %1 could not be created.").arg(target),
-                        MessageIcon::Error, MessageButtons::Ok});
+        m_messages.ask(
+            {errors::kTitle, copytexts::folderNotMade(target, why), MessageIcon::Error, MessageButtons::Ok});
         declined = true;
     } else if (made == IFileSystem::FolderResult::Exists) {
         declined = m_messages.ask({QString(), copytexts::kCopyAgain, MessageIcon::Question,
@@ -118,6 +123,8 @@ void MediaCopy::copy()
         m_state = CopyState::Declined;
         return;
     }
+    // What an interrupted copy left half-written goes first.
+    m_fs.removeLeftovers(target);
     m_session.files.clearCache();
     if (photos)
         copyPhotos(target);
@@ -128,8 +135,8 @@ void MediaCopy::copy()
     copyPending = false;
 }
 
-int MediaCopy::copyAll(const QString& mediaFolder, const QStringList& names, const QString& targetFolder,
-                       qint64 total)
+MediaCopy::BatchResult MediaCopy::copyAll(const QString& mediaFolder, const QStringList& names,
+                                          const QString& targetFolder, qint64 total)
 {
     BlockCopier copier(m_fs);
     CopyBudget budget{total, total};
@@ -153,33 +160,79 @@ int MediaCopy::copyAll(const QString& mediaFolder, const QStringList& names, con
     }
     progress.serveEvents = m_hooks.serveEvents;
 
-    int failed = 0;
+    BatchResult result;
     for (qsizetype i = 0; i < names.size(); ++i) {
         const QString& name = names[i];
         const auto source = m_session.files.resolve(mediaFolder + name);
-        QString error;
+        FileError error;
         if (!source)
-            error = QStringLiteral("File not found: %1").arg(mediaFolder + name);
+            error = {QStringLiteral("File not found: %1").arg(mediaFolder + name), FileFailure::Other};
         else
-            error = copier.copy(*source, targetFolder + QLatin1Char('/') + name,
-                                BlockCopier::kPhotoMovieBlock, &budget, progress);
-        if (!error.isEmpty()) {
-            ++failed;
-            m_messages.ask({errors::kTitle, error, MessageIcon::Error, MessageButtons::Ok});
-            // A full disk would fail every file that follows, each with its own box: stop here.
+            error =
+                copier.copy(*source, targetFolder + QLatin1Char('/') + name, BlockCopier::kPhotoMovieBlock,
+                            &budget, progress, IFileSystem::Mode::BatchWrite);
+        if (error.kind == FileFailure::None) {
+            ++result.copied;
+        } else {
+            ++result.failed;
+            // A full disk, a read-only disk or a locked folder fails every file that follows: one message
+            // for all of them, shown by the caller.
             const auto free = m_fs.freeKilobytes(targetFolder);
-            if (free && *free * 1024 < BlockCopier::kPhotoMovieBlock) {
-                failed += int(names.size() - i - 1);
+            if (!error.repeats() && free && *free * 1024 < BlockCopier::kPhotoMovieBlock)
+                error.kind = FileFailure::NoSpace;
+            if (error.repeats()) {
+                result.failed += int(names.size() - i - 1);
+                result.stop = error;
                 break;
             }
+            m_messages.ask({errors::kTitle, copytexts::fileFailed(name, error.text), MessageIcon::Error,
+                            MessageButtons::Ok});
         }
         // Small files have no whole block: serve the events between files too.
         if (progress.serveEvents)
             progress.serveEvents();
     }
+    // Nothing is called copied before it is on the disk.
+    FileError synced;
+    if (result.copied > 0 && !m_fs.syncFolder(targetFolder, &synced) && result.stop.kind == FileFailure::None)
+        result.stop = synced;
     if (m_view)
         m_view->setOverallBar(100);
-    return failed;
+    return result;
+}
+
+bool MediaCopy::finishBatch(bool photos, const BatchResult& result, int total, const QString& targetFolder)
+{
+    m_failed = result.failed;
+    QString& text = m_session.errors.text;
+    if (total == 0) {
+        text = copytexts::nothingToCopy(photos);
+        m_state = CopyState::NothingToCopy;
+        // The empty folder made for the copy would only look like a copy.
+        if (m_madeFolder)
+            m_fs.remove(targetFolder, nullptr);
+    } else if (result.stop.repeats()) {
+        text = copytexts::copyStopped(photos, result.stop.kind, result.stop.text, result.copied, total,
+                                      targetFolder);
+        m_state = CopyState::Incomplete;
+    } else if (result.stop.kind != FileFailure::None) {
+        text = copytexts::syncFailed(photos, result.stop.text, targetFolder);
+        m_state = CopyState::Incomplete;
+        m_failed = total;
+    } else if (result.failed > 0) {
+        text = copytexts::copyIncomplete(photos, result.failed, total);
+        m_state = CopyState::Incomplete;
+    } else {
+        text = photos ? copytexts::kPhotosCopied : copytexts::kMoviesCopied;
+        m_state = CopyState::Completed;
+    }
+    const bool done = m_state == CopyState::Completed;
+    m_messages.ask(
+        {errors::kTitle, text,
+         done ? MessageIcon::Warning
+              : (m_state == CopyState::NothingToCopy ? MessageIcon::Information : MessageIcon::Error),
+         MessageButtons::Ok});
+    return done;
 }
 
 void MediaCopy::copyPhotos(const QString& targetFolder)
@@ -191,6 +244,7 @@ void MediaCopy::copyPhotos(const QString& targetFolder)
     if (!LoadPhotoIndex(m_session.index, roots, m_session.files, m_session.reporter)) {
         busy(false);
         m_state = CopyState::Incomplete;
+        setMainWindowEnabled(true);
         return;
     }
     const QString tag = folder::kZephanes;
@@ -200,21 +254,16 @@ void MediaCopy::copyPhotos(const QString& targetFolder)
         const qsizetype at = path.indexOf(tag);
         names << (at < 0 ? path : path.mid(at + tag.size()));
     }
-    m_failed = copyAll(roots.mediaRoot + tag, names, targetFolder, kPhotoBytes);
+    const BatchResult result = copyAll(roots.mediaRoot + tag, names, targetFolder, kPhotoBytes);
     busy(false);
-    if (m_failed == 0) {
+    const bool done = result.failed == 0 && result.stop.kind == FileFailure::None && !names.isEmpty();
+    if (done) {
         // From now on the photos are read from the hard disk.
         roots.photoRoot = roots.dataFolder();
         m_session.files.clearCache();
         LoadPhotoIndex(m_session.index, roots, m_session.files, m_session.reporter);
-        m_session.errors.text = copytexts::kPhotosCopied;
-        m_state = CopyState::Completed;
-    } else {
-        m_session.errors.text = copytexts::copyIncomplete(true, m_failed, int(names.size()));
-        m_state = CopyState::Incomplete;
     }
-    m_messages.ask({errors::kTitle, m_session.errors.text,
-                    m_failed == 0 ? MessageIcon::Warning : MessageIcon::Error, MessageButtons::Ok});
+    finishBatch(true, result, int(names.size()), targetFolder);
     setMainWindowEnabled(true);
 }
 
@@ -226,15 +275,13 @@ void MediaCopy::copyMovies(const QString& targetFolder)
     if (!listCdMovies(names)) {
         busy(false);
         m_state = CopyState::Incomplete;
+        setMainWindowEnabled(true);
         return;
     }
-    m_failed = copyAll(m_session.roots.mediaRoot + folder::kMovies, names, targetFolder, kMovieBytes);
+    const BatchResult result =
+        copyAll(m_session.roots.mediaRoot + folder::kMovies, names, targetFolder, kMovieBytes);
     busy(false);
-    m_session.errors.text = m_failed == 0 ? copytexts::kMoviesCopied
-                                          : copytexts::copyIncomplete(false, m_failed, int(names.size()));
-    m_state = m_failed == 0 ? CopyState::Completed : CopyState::Incomplete;
-    m_messages.ask({errors::kTitle, m_session.errors.text,
-                    m_failed == 0 ? MessageIcon::Warning : MessageIcon::Error, MessageButtons::Ok});
+    finishBatch(false, result, int(names.size()), targetFolder);
     setMainWindowEnabled(true);
 }
 
@@ -243,11 +290,11 @@ bool MediaCopy::listCdMovies(QStringList& names)
     m_session.errors.code = errc::kMovieListing;
     for (;;) {
         const QString root = m_session.files.rootFolder(m_session.roots.mediaRoot);
-        if (!root.isEmpty() && m_fs.list(root, QStringLiteral("*")).has_value()) {
+        if (!root.isEmpty() && m_fs.list(root, QStringLiteral("*"), nullptr).has_value()) {
             names.clear();
             if (const auto movies =
                     m_session.files.resolve(m_session.roots.mediaRoot + QStringLiteral("\\movies")))
-                if (const auto listed = m_fs.list(*movies, QStringLiteral("*.avi")))
+                if (const auto listed = m_fs.list(*movies, QStringLiteral("*.avi"), nullptr))
                     for (const QString& n : *listed)
                         names << n.toUpper();
             return true;
@@ -258,19 +305,55 @@ bool MediaCopy::listCdMovies(QStringList& names)
     }
 }
 
-int MediaCopy::removeAll(const QString& folderName, const QString& pattern, QString* shownFolder)
+bool MediaCopy::dataFolderIsMediaRoot() const
 {
-    const auto folderPath = m_session.files.resolve(m_session.roots.dataFolder() + folderName);
+    const QString media = m_session.files.rootFolder(m_session.roots.mediaRoot);
+    const QString data = QFileInfo(m_session.roots.dataFolder()).canonicalFilePath();
+    return !media.isEmpty() && !data.isEmpty() &&
+           QDir::cleanPath(QFileInfo(media).canonicalFilePath()) == QDir::cleanPath(data);
+}
+
+QString MediaCopy::removeCopy(bool photos)
+{
+    const QString folderName = photos ? QStringLiteral("zephanes") : QStringLiteral("movies");
+    const QString pattern = photos ? QStringLiteral("*.jpg") : QStringLiteral("*.avi");
+    const QString data = m_session.roots.dataFolder();
+    const QString shown = data + QLatin1Char('/') + folderName;
+    if (dataFolderIsMediaRoot())
+        return copytexts::removalRefusedMediaRoot(photos, shown);
+
     m_session.files.clearCache();
-    if (!folderPath)
-        return 0;
-    *shownFolder = *folderPath;
-    if (const auto names = m_fs.list(*folderPath, pattern))
-        for (const QString& n : *names)
-            m_fs.remove(*folderPath + QLatin1Char('/') + n);
-    m_fs.remove(*folderPath);
-    const auto left = m_fs.list(*folderPath, pattern);
-    return left ? int(left->size()) : 0;
+    const auto folderPath = m_session.files.resolve(data + QLatin1Char('\\') + folderName);
+    m_session.files.clearCache();
+    if (!folderPath) {
+        // Not there at all is nothing to remove; there but not to be followed (a link that leads out of the
+        // program's folder) is a failure.
+        const QDir dataDir(data);
+        const QStringList present =
+            dataDir.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+        for (const QString& name : present)
+            if (name.compare(folderName, Qt::CaseInsensitive) == 0)
+                return copytexts::removalFailed(photos, dataDir.filePath(name),
+                                                QStringLiteral("it leads out of the program's folder"));
+        return photos ? copytexts::kPhotosRemoved : copytexts::kMoviesRemoved;
+    }
+    QString why;
+    const auto names = m_fs.list(*folderPath, pattern, &why);
+    if (!names)
+        return copytexts::removalFailed(photos, *folderPath, why);
+    QString firstReason;
+    for (const QString& n : *names) {
+        QString reason;
+        if (!m_fs.remove(*folderPath + QLatin1Char('/') + n, &reason) && firstReason.isEmpty())
+            firstReason = reason;
+    }
+    m_fs.removeLeftovers(*folderPath);
+    QString folderReason;
+    m_fs.remove(*folderPath, &folderReason); // fails while other files are in it; those are not ours
+    const auto left = m_fs.list(*folderPath, pattern, &why);
+    if (left && !left->isEmpty())
+        return copytexts::removalIncomplete(photos, int(left->size()), *folderPath, firstReason);
+    return photos ? copytexts::kPhotosRemoved : copytexts::kMoviesRemoved;
 }
 
 void MediaCopy::removePhotos()
@@ -279,14 +362,14 @@ void MediaCopy::removePhotos()
                         MessageButtons::YesNo}) != MessageAnswer::Yes)
         return;
     busy(true);
-    QString shown;
-    const int left = removeAll(QStringLiteral("\\zephanes"), QStringLiteral("*.jpg"), &shown);
-    m_session.roots.photoRoot = m_session.roots.mediaRoot;
-    m_messages.ask({QString(),
-                    left == 0 ? copytexts::kPhotosRemoved : copytexts::removalIncomplete(true, left, shown),
-                    left == 0 ? MessageIcon::None : MessageIcon::Warning, MessageButtons::Ok});
+    const QString text = removeCopy(true);
+    const bool removed = text == copytexts::kPhotosRemoved;
+    if (removed)
+        m_session.roots.photoRoot = m_session.roots.mediaRoot;
+    m_messages.ask({QString(), text, removed ? MessageIcon::None : MessageIcon::Warning, MessageButtons::Ok});
     busy(false);
-    m_session.commands.run(Command::Exit);
+    if (removed)
+        m_session.commands.run(Command::Exit);
 }
 
 void MediaCopy::removeMovies()
@@ -295,10 +378,8 @@ void MediaCopy::removeMovies()
                         MessageButtons::YesNo}) != MessageAnswer::Yes)
         return;
     busy(true);
-    QString shown;
-    const int left = removeAll(QStringLiteral("\\movies"), QStringLiteral("*.avi"), &shown);
-    m_messages.ask({QString(),
-                    left == 0 ? copytexts::kMoviesRemoved : copytexts::removalIncomplete(false, left, shown),
-                    left == 0 ? MessageIcon::None : MessageIcon::Warning, MessageButtons::Ok});
+    const QString text = removeCopy(false);
+    const bool removed = text == copytexts::kMoviesRemoved;
+    m_messages.ask({QString(), text, removed ? MessageIcon::None : MessageIcon::Warning, MessageButtons::Ok});
     busy(false);
 }

@@ -2,10 +2,12 @@
 
 #include <array>
 
+#include <QFileInfo>
+
 #include "catalog/errorcodes.h"
 #include "catalog/mediarules.h"
 #include "output/blockcopier.h"
-#include "output/inisection.h"
+#include "output/inifile.h"
 #include "output/mediacopy.h"
 #include "platform/filesystem.h"
 #include "platform/messages.h"
@@ -103,13 +105,19 @@ std::optional<QString> SaverInstaller::choosePhotoFolder(bool selectedPhotos)
 bool SaverInstaller::writeSettings(const QString& saverFolder, const QString& photoFolder)
 {
     const QString path = saverFolder + QLatin1Char('/') + kIniName;
+    const QByteArray photoValue = photoFolder.toUtf8();
+    // A folder name the file cannot hold (a line break in it) would be read back as something else.
+    if (!IniFile::canHold(photoValue))
+        return false;
     QByteArray bytes;
-    const auto listed = m_fs.list(saverFolder, kIniName);
+    const auto listed = m_fs.list(saverFolder, kIniName, nullptr);
     if (!listed)
         return false;
+    // A link whose file is not made yet (a dotfiles folder, say) is a settings file still to be written.
+    const bool dangling = QFileInfo(path).isSymLink() && !QFileInfo::exists(path);
     for (const QString& name : *listed)
-        if (name == kIniName) {
-            QString error;
+        if (name == kIniName && !dangling) {
+            FileError error;
             const auto in = m_fs.open(path, IFileSystem::Mode::Read, &error);
             if (!in)
                 return false;
@@ -122,11 +130,10 @@ bool SaverInstaller::writeSettings(const QString& saverFolder, const QString& ph
                 got += n;
             }
         }
-    const QByteArray written =
-        setIniKeys(bytes, kSection.toUtf8(),
-                   {{"ZephPath", photoFolder.toUtf8()},
-                    {"Interval", QByteArray::number(qint64(m_session.slides.slideInterval / 1000))}});
-    QString error;
+    const QByteArray written = IniFile(bytes).withKeys(
+        kSection.toUtf8(), {{"ZephPath", photoValue},
+                            {"Interval", QByteArray::number(qint64(m_session.slides.slideInterval / 1000))}});
+    FileError error;
     auto out = m_fs.open(path, IFileSystem::Mode::Write, &error);
     return out && out->write(written.constData(), written.size()) && out->commit();
 }
@@ -138,9 +145,9 @@ bool SaverInstaller::copyProgram(const QString& saverFolder)
         return false;
     BlockCopier copier(m_fs);
     return copier
-        .copy(*source, saverFolder + QLatin1Char('/') + kProgramName, BlockCopier::kPhotoMovieBlock, nullptr,
-              {})
-        .isEmpty();
+               .copy(*source, saverFolder + QLatin1Char('/') + kProgramName, BlockCopier::kPhotoMovieBlock,
+                     nullptr, {})
+               .kind == FileFailure::None;
 }
 
 bool SaverInstaller::install(bool selectedPhotos)
@@ -151,7 +158,9 @@ bool SaverInstaller::install(bool selectedPhotos)
         return false;
     if (m_hooks.busyPointer)
         m_hooks.busyPointer(true);
-    // The keys go first, so a missing saver program still leaves the settings written.
+    // What an interrupted installation left half-written goes first. The keys go before the program, so a
+    // missing saver program still leaves the settings written.
+    m_fs.removeLeftovers(saverFolder);
     const bool ok = writeSettings(saverFolder, *photos) && copyProgram(saverFolder);
     if (m_hooks.busyPointer)
         m_hooks.busyPointer(false);

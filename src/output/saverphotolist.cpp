@@ -1,5 +1,7 @@
 #include "output/saverphotolist.h"
 
+#include <QFileInfo>
+
 #include "catalog/mediarules.h"
 #include "output/blockcopier.h"
 #include "output/saverlistview.h"
@@ -29,7 +31,7 @@ QString SaverPhotoList::folder() const
 
 void SaverPhotoList::prepareFolder()
 {
-    m_fs.makeFolder(folder());
+    m_fs.makeFolder(folder(), nullptr);
     m_session.files.clearCache();
 }
 
@@ -58,7 +60,7 @@ bool SaverPhotoList::inSelection() const
     const auto photo = currentPhoto();
     if (!photo)
         return false;
-    const auto names = m_fs.list(folder(), photo->name);
+    const auto names = m_fs.list(folder(), photo->name, nullptr);
     return names && !names->isEmpty();
 }
 
@@ -88,23 +90,32 @@ void SaverPhotoList::add()
     if (!photo)
         return;
     busy(true);
-    QString error;
+    FileError error;
     if (photo->source.isEmpty()) {
-        error = QStringLiteral("File not found: %1").arg(photo->name);
+        error = {QStringLiteral("File not found: %1").arg(photo->name), FileFailure::Other};
     } else {
-        m_fs.makeFolder(folder());
-        BlockCopier copier(m_fs);
-        CopyProgress progress;
-        if (m_view)
-            progress.fileBar = [this](double p) { m_view->setBar(p); };
-        progress.serveEvents = m_hooks.serveEvents;
-        error = copier.copy(photo->source, folder() + QLatin1Char('/') + photo->name,
-                            BlockCopier::kSelectionBlock, nullptr, progress);
+        QString why;
+        if (m_fs.makeFolder(folder(), &why) == IFileSystem::FolderResult::Failed) {
+            error = {QStringLiteral("The folder %1 could not be created (%2).").arg(folder(), why),
+                     FileFailure::Other};
+        } else {
+            m_fs.removeLeftovers(folder());
+            // A file of this photo under another letter case is the same photo: it is replaced, not doubled.
+            const auto present = m_fs.list(folder(), photo->name, nullptr);
+            const QString name = present && !present->isEmpty() ? present->front() : photo->name;
+            BlockCopier copier(m_fs);
+            CopyProgress progress;
+            if (m_view)
+                progress.fileBar = [this](double p) { m_view->setBar(p); };
+            progress.serveEvents = m_hooks.serveEvents;
+            error = copier.copy(photo->source, folder() + QLatin1Char('/') + name,
+                                BlockCopier::kSelectionBlock, nullptr, progress);
+        }
     }
     busy(false);
-    if (!error.isEmpty()) {
+    if (error.kind != FileFailure::None) {
         // The failure is told and the buttons follow the folder; no success message follows it.
-        m_messages.ask({QString(), error, MessageIcon::Error, MessageButtons::Ok});
+        m_messages.ask({QString(), error.text, MessageIcon::Error, MessageButtons::Ok});
         if (m_view)
             m_view->setBar(0);
         refreshButtons();
@@ -120,7 +131,19 @@ void SaverPhotoList::remove()
     const auto photo = currentPhoto();
     if (!photo)
         return;
-    if (!inSelection()) {
+    QString why;
+    const auto present = m_fs.list(folder(), photo->name, &why);
+    if (!present) {
+        m_messages.ask(
+            {QString(),
+             QStringLiteral("The photo could not be removed from the Screen Saver list: the folder\r\n"
+                            "%1\r\ncannot be read (%2).")
+                 .arg(folder(), why),
+             MessageIcon::Error, MessageButtons::Ok});
+        refreshButtons();
+        return;
+    }
+    if (present->isEmpty()) {
         m_messages.ask(
             {QString(),
              QStringLiteral("This photo is no longer in the Screen Saver list: its file was removed "
@@ -130,13 +153,19 @@ void SaverPhotoList::remove()
         return;
     }
     busy(true);
-    const bool removed = m_fs.remove(folder() + QLatin1Char('/') + photo->name);
+    // Every file that is this photo by the program's rule (its name in any letter case) goes.
+    QString failed;
+    for (const QString& name : *present) {
+        const QString path = folder() + QLatin1Char('/') + name;
+        if (!m_fs.remove(path, &why) && failed.isEmpty())
+            failed = QStringLiteral("%1\r\n(%2)").arg(path, why);
+    }
     busy(false);
-    if (!removed) {
-        m_messages.ask({QString(),
-                        QStringLiteral("The photo could not be removed from the Screen Saver list:\r\n%1")
-                            .arg(folder() + QLatin1Char('/') + photo->name),
-                        MessageIcon::Error, MessageButtons::Ok});
+    if (!failed.isEmpty()) {
+        m_messages.ask(
+            {QString(),
+             QStringLiteral("The photo could not be removed from the Screen Saver list:\r\n%1").arg(failed),
+             MessageIcon::Error, MessageButtons::Ok});
         refreshButtons();
         return;
     }
@@ -156,18 +185,36 @@ void SaverPhotoList::removeAll()
         return;
     busy(true);
     const QString dir = folder();
-    if (const auto names = m_fs.list(dir, QStringLiteral("*.jpg")))
-        for (const QString& n : *names)
-            m_fs.remove(dir + QLatin1Char('/') + n);
-    const auto left = m_fs.list(dir, QStringLiteral("*.jpg"));
+    QString why, firstReason;
+    // A list that was never made has nothing in it; one that cannot be read is a failure.
+    const bool made = QFileInfo(dir).exists() || QFileInfo(dir).isSymLink();
+    const auto names =
+        made ? m_fs.list(dir, QStringLiteral("*.jpg"), &why) : std::optional<QStringList>(QStringList());
+    if (names)
+        for (const QString& n : *names) {
+            QString reason;
+            if (!m_fs.remove(dir + QLatin1Char('/') + n, &reason) && firstReason.isEmpty())
+                firstReason = reason;
+        }
+    const auto left = names && made ? m_fs.list(dir, QStringLiteral("*.jpg"), &why) : names;
     busy(false);
-    if (left && !left->isEmpty()) {
+    if (!names || !left) {
+        m_messages.ask(
+            {QString(),
+             QStringLiteral("The photos could not be removed from the Screen Saver list: the folder\r\n"
+                            "%1\r\ncannot be read (%2).\r\n\r\nNothing was removed.")
+                 .arg(dir, why),
+             MessageIcon::Error, MessageButtons::Ok});
+        refreshButtons();
+        return;
+    }
+    if (!left->isEmpty()) {
         m_messages.ask(
             {QString(),
              QStringLiteral("Not all photos could be removed from the Screen Saver list: %1 file(s) "
-                            "are still in\r\n%2\r\n")
+                            "are still in\r\n%2\r\n%3")
                  .arg(left->size())
-                 .arg(dir),
+                 .arg(dir, firstReason),
              MessageIcon::Warning, MessageButtons::Ok});
         refreshButtons();
         return;

@@ -10,8 +10,9 @@
 #include "platform/qt/linuxfilesystem.h"
 
 // The real disk under a test's temporary folders, with faults a test scripts: a free-space answer, a read
-// that fails after so many bytes, a write that fails after so many (a full disk), folders that cannot be
-// made, files that cannot be removed, listings that fail.
+// that fails after so many bytes, a write that fails after so many (a full disk unless writeFailure says
+// otherwise), folders that cannot be made, files that cannot be removed, listings that fail, a sync that
+// fails.
 class FakeFileSystem final : public IFileSystem {
 public:
     explicit FakeFileSystem(QString saverFolder = QString()) : m_real(std::move(saverFolder)) {}
@@ -19,11 +20,16 @@ public:
     std::optional<qint64> freeKb = qint64(1) << 40; // nothing: the query fails
     QMap<QString, qint64> failReadAfter;            // file name -> bytes that read before the failure
     QMap<QString, qint64> failWriteAfter;           // file name -> bytes that write before the failure
-    std::set<QString> cannotRemove;                 // file names
+    FileError writeFailure{QStringLiteral("No space left on device"), FileFailure::NoSpace};
+    std::set<QString> cannotRemove; // file names
     bool makeFolderFails = false;
     bool listFails = false;
+    bool syncFails = false;
     std::function<void(const QString& path)> onOpen;
     QString askedFreeFor;
+    QStringList synced;       // folders synced
+    QStringList leftoversIn;  // folders cleaned of leftovers
+    std::vector<Mode> writes; // the mode of every write opened
     int opens = 0;
 
     std::optional<qint64> freeKilobytes(const QString& path) const override
@@ -31,9 +37,11 @@ public:
         const_cast<FakeFileSystem*>(this)->askedFreeFor = path;
         return freeKb;
     }
-    std::unique_ptr<IOpenFile> open(const QString& path, Mode mode, QString* error) override
+    std::unique_ptr<IOpenFile> open(const QString& path, Mode mode, FileError* error) override
     {
         ++opens;
+        if (mode != Mode::Read)
+            writes.push_back(mode);
         if (onOpen)
             onOpen(path);
         auto file = m_real.open(path, mode, error);
@@ -41,31 +49,60 @@ public:
         const auto& faults = mode == Mode::Read ? failReadAfter : failWriteAfter;
         if (!file || !faults.contains(name))
             return file;
-        return std::make_unique<Faulty>(std::move(file), faults.value(name), mode == Mode::Read);
+        return std::make_unique<Faulty>(std::move(file), faults.value(name), mode == Mode::Read,
+                                        writeFailure);
     }
-    bool remove(const QString& path) override
+    bool remove(const QString& path, QString* error) override
     {
-        if (cannotRemove.count(path.section(QLatin1Char('/'), -1)))
+        if (cannotRemove.count(path.section(QLatin1Char('/'), -1))) {
+            if (error)
+                *error = QStringLiteral("Operation not permitted");
             return false;
-        return m_real.remove(path);
+        }
+        return m_real.remove(path, error);
     }
-    FolderResult makeFolder(const QString& path) override
+    FolderResult makeFolder(const QString& path, QString* error) override
     {
-        return makeFolderFails ? FolderResult::Failed : m_real.makeFolder(path);
+        if (makeFolderFails) {
+            if (error)
+                *error = QStringLiteral("Permission denied");
+            return FolderResult::Failed;
+        }
+        return m_real.makeFolder(path, error);
     }
-    std::optional<QStringList> list(const QString& folder, const QString& pattern) const override
+    std::optional<QStringList> list(const QString& folder, const QString& pattern,
+                                    QString* error) const override
     {
-        if (listFails)
+        if (listFails) {
+            if (error)
+                *error = QStringLiteral("Permission denied");
             return std::nullopt;
-        return m_real.list(folder, pattern);
+        }
+        return m_real.list(folder, pattern, error);
+    }
+    int removeLeftovers(const QString& folder) override
+    {
+        leftoversIn << folder;
+        return m_real.removeLeftovers(folder);
+    }
+    bool syncFolder(const QString& folder, FileError* error) override
+    {
+        synced << folder;
+        if (syncFails) {
+            if (error)
+                *error = {QStringLiteral("Input/output error"), FileFailure::Other};
+            return false;
+        }
+        return m_real.syncFolder(folder, error);
     }
     QString saverFolder() const override { return m_real.saverFolder(); }
 
 private:
     class Faulty final : public IOpenFile {
     public:
-        Faulty(std::unique_ptr<IOpenFile> inner, qint64 limit, bool reading)
-            : m_inner(std::move(inner)), m_left(limit), m_reading(reading)
+        Faulty(std::unique_ptr<IOpenFile> inner, qint64 limit, bool reading, FileError writeFailure)
+            : m_inner(std::move(inner)), m_left(limit), m_reading(reading),
+              m_writeFailure(std::move(writeFailure))
         {
         }
         qint64 size() const override { return m_inner->size(); }
@@ -89,9 +126,10 @@ private:
             return m_inner->write(data, size);
         }
         bool commit() override { return m_inner->commit(); }
-        QString errorString() const override
+        FileError error() const override
         {
-            return m_reading ? QStringLiteral("Device I/O error") : QStringLiteral("Disk full");
+            return m_reading ? FileError{QStringLiteral("Input/output error"), FileFailure::Other}
+                             : m_writeFailure;
         }
         bool isExecutable() const override { return m_inner->isExecutable(); }
         void markExecutable() override { m_inner->markExecutable(); }
@@ -100,6 +138,7 @@ private:
         std::unique_ptr<IOpenFile> m_inner;
         qint64 m_left;
         bool m_reading;
+        FileError m_writeFailure;
     };
 
     LinuxFileSystem m_real;

@@ -22,6 +22,7 @@ public:
     QRect yearStripSpan() const override { return span; }
     QRect photoRect() const override { return photo; }
     QRect clientRect() const override { return widget.rect(); }
+    QRect descriptionButtonRect() const override { return desc; }
     void setMainWindowEnabled(bool on) override
     {
         enables.push_back(on);
@@ -32,6 +33,7 @@ public:
     QWidget widget;
     QRect span{10, 0, 700, 560};
     QRect photo{200, 40, 400, 300};
+    QRect desc{10, 8, 81, 18};
     bool enabled = true;
     std::vector<bool> enables;
     int focusRequests = 0;

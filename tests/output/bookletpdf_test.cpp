@@ -122,3 +122,43 @@ TEST(BookletCli, PrintsTheRangeAndRefusesBadArgumentsWithStatus2)
         EXPECT_TRUE(r.err.contains(b.says)) << r.err.constData();
     }
 }
+
+TEST(BookletCli, ABookletThatFailsHalfWayLeavesThePreviousFileAndNothingElse)
+{
+    ASSERT_TRUE(QFileInfo(program()).isExecutable()) << program().toStdString();
+    Disc disc;
+    QFile::remove(disc.tree.file(QStringLiteral("RichText/A0desc.rtf"))); // 1999 prints, 2000 fails
+    QTemporaryDir out;
+    const QString pdf = out.filePath(QStringLiteral("b.pdf"));
+    {
+        QFile previous(pdf);
+        ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
+        previous.write("the previous booklet");
+    }
+    const ProgramRun r = run({"--print-booklet-to-pdf", pdf, "--media", disc.tree.path(), "--from", "1999",
+                              "--to", "ZR-1", "--sections", "cover,description"});
+    EXPECT_EQ(r.exitCode, 1) << r.err.constData();
+    EXPECT_TRUE(r.err.contains("Unable to load file for printing.")) << r.err.constData();
+    QFile kept(pdf);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "the previous booklet");
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"b.pdf"});
+}
+
+TEST(BookletCli, ABookletWrittenOverALinkIsWrittenWhereTheLinkLeads)
+{
+    ASSERT_TRUE(QFileInfo(program()).isExecutable()) << program().toStdString();
+    Disc disc;
+    QTemporaryDir out, elsewhere;
+    const QString real = elsewhere.filePath(QStringLiteral("real.pdf"));
+    const QString link = out.filePath(QStringLiteral("b.pdf"));
+    ASSERT_TRUE(QFile::link(real, link));
+    const ProgramRun r =
+        run({"--print-booklet-to-pdf", link, "--media", disc.tree.path(), "--sections", "cover"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(pdfPages(real), 1);
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"b.pdf"});
+}

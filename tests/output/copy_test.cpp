@@ -86,7 +86,7 @@ TEST_F(BlockCopy, FileSmallerThanABlockIsCopiedByTheRestStepAndItsBarJumpsToFull
     const QString src = disc.add(QStringLiteral("zephanes/53A.JPG"), bytes(24999));
     BlockCopier copier(fs);
     CopyBudget budget{86000000, 86000000};
-    EXPECT_EQ(copier.copy(src, program.file(QStringLiteral("53A.JPG")), 25000, &budget, progress()),
+    EXPECT_EQ(copier.copy(src, program.file(QStringLiteral("53A.JPG")), 25000, &budget, progress()).text,
               QString());
     EXPECT_EQ(fileBar, std::vector<double>{100});
     EXPECT_TRUE(overall.empty()); // the rest is not counted
@@ -102,7 +102,7 @@ TEST_F(BlockCopy, EveryWholeBlockDrivesBothBarsAndServesEvents)
     const QString src = disc.add(QStringLiteral("zephanes/53A.JPG"), bytes(60000));
     BlockCopier copier(fs);
     CopyBudget budget{100000, 100000};
-    EXPECT_EQ(copier.copy(src, program.file(QStringLiteral("53A.JPG")), 25000, &budget, progress()),
+    EXPECT_EQ(copier.copy(src, program.file(QStringLiteral("53A.JPG")), 25000, &budget, progress()).text,
               QString());
     ASSERT_EQ(fileBar.size(), 3u);
     EXPECT_NEAR(fileBar[0], 41.67, 0.01);
@@ -113,13 +113,34 @@ TEST_F(BlockCopy, EveryWholeBlockDrivesBothBarsAndServesEvents)
     EXPECT_EQ(shownFile, src);
 }
 
+TEST_F(BlockCopy, EverySizeAroundTheBlockSizeIsCopiedWholeAndByteForByte)
+{
+    BlockCopier copier(fs);
+    for (const qint64 block : {BlockCopier::kSelectionBlock, BlockCopier::kPhotoMovieBlock})
+        for (const qint64 size :
+             {qint64(0), qint64(1), block - 1, block, block + 1, 2 * block, 2 * block + 1, 3 * block - 1}) {
+            SCOPED_TRACE(QStringLiteral("block %1, size %2").arg(block).arg(size).toStdString());
+            const QByteArray original = bytes(int(size), char('a' + size % 7));
+            const QString src = disc.add(QStringLiteral("zephanes/%1.JPG").arg(size), original);
+            const QString dst = program.file(QStringLiteral("%1-%2.JPG").arg(block).arg(size));
+            fileBar.clear();
+            EXPECT_EQ(copier.copy(src, dst, block, nullptr, progress()).kind, FileFailure::None);
+            QFile out(dst);
+            ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+            EXPECT_EQ(out.readAll(), original);
+            EXPECT_EQ(fileBar.back(), 100);
+        }
+}
+
 TEST_F(BlockCopy, AReadErrorMidFileLeavesNoTargetAndNoTemporaryFile)
 {
     const QString src = disc.add(QStringLiteral("zephanes/53A.JPG"), bytes(80000));
     const QString dst = program.file(QStringLiteral("53A.JPG"));
     fs.failReadAfter[QStringLiteral("53A.JPG")] = 50000;
     BlockCopier copier(fs);
-    EXPECT_EQ(copier.copy(src, dst, 25000, nullptr, progress()), QStringLiteral("Device I/O error"));
+    const FileError e = copier.copy(src, dst, 25000, nullptr, progress());
+    EXPECT_EQ(e.text, QStringLiteral("Input/output error"));
+    EXPECT_FALSE(e.repeats()); // a bad spot on the disc is this file's own
     EXPECT_TRUE(filesIn(program.path()).isEmpty()) << filesIn(program.path()).join(',').toStdString();
 }
 
@@ -129,7 +150,9 @@ TEST_F(BlockCopy, AFailedCopyKeepsAnEarlierWholeCopyInsteadOfTruncatingIt)
     const QString dst = program.add(QStringLiteral("53A.JPG"), bytes(80000, 'a'));
     fs.failWriteAfter[QStringLiteral("53A.JPG")] = 30000;
     BlockCopier copier(fs);
-    EXPECT_EQ(copier.copy(src, dst, 25000, nullptr, progress()), QStringLiteral("Disk full"));
+    const FileError e = copier.copy(src, dst, 25000, nullptr, progress());
+    EXPECT_EQ(e.text, QStringLiteral("No space left on device"));
+    EXPECT_EQ(e.kind, FileFailure::NoSpace);
     QFile out(dst);
     ASSERT_TRUE(out.open(QIODevice::ReadOnly));
     EXPECT_EQ(out.readAll(), bytes(80000, 'a'));
@@ -188,7 +211,7 @@ TEST_F(PhotoCopy, ReadErrorMidCopySaysHowManyFailedAndKeepsShowingTheDisc)
     EXPECT_EQ(copy.failedFiles(), 1);
     EXPECT_FALSE(shown(QStringLiteral("Photos successfully copied!\r\n")));
     ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Device I/O error"));
+    EXPECT_EQ(messages.shown[0].text, copytexts::fileFailed("53A.JPG", "Input/output error"));
     EXPECT_EQ(messages.shown[1].text, copytexts::copyIncomplete(true, 1, 3));
     EXPECT_TRUE(messages.shown[1].text.contains(QStringLiteral("1 of 3 photos could not be copied")));
     EXPECT_EQ(session.roots.photoRoot, disc.path());
@@ -196,20 +219,83 @@ TEST_F(PhotoCopy, ReadErrorMidCopySaysHowManyFailedAndKeepsShowingTheDisc)
     EXPECT_TRUE(mainEnabled);
 }
 
-TEST_F(PhotoCopy, AFullDiskStopsTheCopyWithOneErrorInsteadOfOnePerFile)
+TEST_F(PhotoCopy, AFailureThatWillRepeatStopsTheCopyWithOneMessageSayingHowManyWereCopied)
+{
+    // The write's own error decides, whatever the free space says.
+    struct Case {
+        FileError error;
+        const char* says;
+    };
+    const std::vector<Case> cases = {
+        {{QStringLiteral("No space left on device"), FileFailure::NoSpace}, "the hard disk is full"},
+        {{QStringLiteral("Read-only file system"), FileFailure::ReadOnly}, "can only be read"},
+        {{QStringLiteral("Permission denied"), FileFailure::Denied}, "may not be written"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.says);
+        QDir(target()).removeRecursively();
+        messages.shown.clear();
+        fs.writeFailure = c.error;
+        fs.failWriteAfter.clear();
+        fs.failWriteAfter[QStringLiteral("53B.JPG")] = 500; // the second of three
+        copy.checkFreeSpace(CopyKind::Photos);
+        copy.copy();
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.last().text,
+                  copytexts::copyStopped(true, c.error.kind, c.error.text, 1, 3, target()));
+        EXPECT_TRUE(messages.last().text.contains(QString::fromLatin1(c.says)));
+        EXPECT_TRUE(messages.last().text.contains(QStringLiteral("1 of 3 photos were copied")));
+        EXPECT_EQ(filesIn(target()), QStringList{"53A.JPG"}); // no half-written 53B.JPG, nothing after it
+        EXPECT_EQ(copy.state(), CopyState::Incomplete);
+        EXPECT_EQ(session.roots.photoRoot, disc.path());
+    }
+}
+
+TEST_F(PhotoCopy, AFailureOfOtherKindStopsTheCopyWhenTheDiskHasNoRoomLeft)
 {
     copy.checkFreeSpace(CopyKind::Photos);
+    fs.writeFailure = {QStringLiteral("Input/output error"), FileFailure::Other};
     fs.failWriteAfter[QStringLiteral("53A.JPG")] = 30000;
     fs.onOpen = [this](const QString& path) {
         if (path.endsWith(QStringLiteral("53A.JPG")))
             fs.freeKb = 0;
     };
     copy.copy();
-    ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Disk full"));
-    EXPECT_EQ(messages.shown[1].text, copytexts::copyIncomplete(true, 3, 3));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("0 of 3 photos were copied")));
     EXPECT_TRUE(filesIn(target()).isEmpty());
     EXPECT_EQ(session.roots.photoRoot, disc.path());
+}
+
+TEST_F(PhotoCopy, CopiedFilesAreSyncedOnceBeforeSuccessAndAFailedSyncIsNoSuccess)
+{
+    copy.checkFreeSpace(CopyKind::Photos);
+    copy.copy();
+    EXPECT_EQ(fs.synced, QStringList{target()});
+    EXPECT_EQ(fs.writes, std::vector<IFileSystem::Mode>(3, IFileSystem::Mode::BatchWrite));
+    EXPECT_EQ(messages.last().text, copytexts::kPhotosCopied);
+
+    fs.syncFails = true;
+    messages.shown.clear();
+    session.roots.photoRoot = disc.path();
+    copy.checkFreeSpace(CopyKind::Photos);
+    messages.answer({MessageAnswer::Ok}); // copy again
+    copy.copy();
+    EXPECT_EQ(copy.state(), CopyState::Incomplete);
+    EXPECT_FALSE(shown(copytexts::kPhotosCopied));
+    EXPECT_EQ(messages.last().text, copytexts::syncFailed(true, "Input/output error", target()));
+    EXPECT_EQ(session.roots.photoRoot, disc.path());
+}
+
+TEST_F(PhotoCopy, LeftoversOfAnInterruptedCopyAreRemovedAtTheNextCopy)
+{
+    program.add(QStringLiteral("zephanes/.53A.JPG.Ab12Cd.zephane-tmp"), "half");
+    program.add(QStringLiteral("zephanes/.54A.JPG.part"), "half");
+    program.add(QStringLiteral("zephanes/keep.txt"), "mine");
+    copy.checkFreeSpace(CopyKind::Photos);
+    messages.answer({MessageAnswer::Ok}); // copy again
+    copy.copy();
+    EXPECT_EQ(filesIn(target()), (QStringList{"53A.JPG", "53B.JPG", "54A.JPG", "keep.txt"}));
 }
 
 TEST_F(PhotoCopy, AFolderThatCannotBeMadeIsToldOnceAndNothingIsCopied)
@@ -218,7 +304,7 @@ TEST_F(PhotoCopy, AFolderThatCannotBeMadeIsToldOnceAndNothingIsCopied)
     fs.makeFolderFails = true;
     copy.copy();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("could not be created")));
+    EXPECT_EQ(messages.last().text, copytexts::folderNotMade(target(), "Permission denied"));
     EXPECT_EQ(copy.state(), CopyState::Declined);
     EXPECT_EQ(fs.opens, 0);
 }
@@ -263,6 +349,27 @@ TEST_F(PhotoCopy, MoviesAreListedUpperCasedAndCopiedUnderMovies)
     copy.copy();
     EXPECT_EQ(filesIn(program.file(QStringLiteral("movies"))), QStringList{"INTRO.AVI"});
     EXPECT_EQ(messages.last().text, QStringLiteral("Movies successfully copied!\r\n"));
+}
+
+TEST_F(PhotoCopy, ADiscWithNothingToCopySaysSoAndKeepsReadingFromTheDisc)
+{
+    QDir(disc.file(QStringLiteral("zephanes"))).removeRecursively();
+    disc.addFolder(QStringLiteral("zephanes"));
+    copy.checkFreeSpace(CopyKind::Photos);
+    copy.copy();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.last().text, copytexts::nothingToCopy(true));
+    EXPECT_FALSE(shown(copytexts::kPhotosCopied));
+    EXPECT_EQ(copy.state(), CopyState::NothingToCopy);
+    EXPECT_EQ(session.roots.photoRoot, disc.path());
+    EXPECT_FALSE(QFileInfo::exists(target())); // no empty folder that looks like a copy
+    EXPECT_TRUE(mainEnabled);
+
+    messages.shown.clear();
+    copy.checkFreeSpace(CopyKind::Movies); // the disc has no movies folder at all
+    copy.copy();
+    EXPECT_EQ(messages.last().text, copytexts::nothingToCopy(false));
+    EXPECT_FALSE(QFileInfo::exists(program.file(QStringLiteral("movies"))));
 }
 
 TEST_F(PhotoCopy, UnreachableDiscReportsEr055WithRetry)
@@ -319,6 +426,7 @@ TEST_F(Removal, FilesLeftBehindAreReportedInsteadOfSuccess)
     copy.removeMovies();
     EXPECT_FALSE(shown(copytexts::kMoviesRemoved));
     EXPECT_TRUE(messages.last().text.contains(QStringLiteral("1 file(s) are still in")));
+    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("Operation not permitted")));
     EXPECT_EQ(filesIn(program.file(QStringLiteral("movies"))), QStringList{"B.AVI"});
 }
 
@@ -328,4 +436,55 @@ TEST_F(Removal, AnythingButYesRemovesNothing)
     copy.removePhotos(); // the fake answers No
     EXPECT_TRUE(QFileInfo::exists(program.file(QStringLiteral("zephanes/53A.JPG"))));
     EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(Removal, AFolderThatCannotBeListedIsAFailureWithItsReasonAndNoExit)
+{
+    bool exitAsked = false;
+    session.commands.add(Command::Exit, [&](int) { exitAsked = true; });
+    program.add(QStringLiteral("zephanes/53A.JPG"));
+    session.roots.photoRoot = program.path();
+    fs.listFails = true;
+    messages.answer({MessageAnswer::Yes});
+    copy.removePhotos();
+    EXPECT_FALSE(shown(copytexts::kPhotosRemoved));
+    EXPECT_EQ(messages.last().text,
+              copytexts::removalFailed(true, program.file(QStringLiteral("zephanes")), "Permission denied"));
+    EXPECT_TRUE(QFileInfo::exists(program.file(QStringLiteral("zephanes/53A.JPG"))));
+    EXPECT_EQ(session.roots.photoRoot, program.path());
+    EXPECT_FALSE(exitAsked);
+}
+
+TEST_F(Removal, AFolderThatIsALinkLeadingOutIsAFailureAndNothingIsRemoved)
+{
+    MediaTree elsewhere;
+    const QString outside = elsewhere.add(QStringLiteral("53A.JPG"), "theirs");
+    ASSERT_TRUE(QFile::link(elsewhere.path(), program.file(QStringLiteral("movies"))));
+    elsewhere.add(QStringLiteral("B.AVI"), "theirs");
+    messages.answer({MessageAnswer::Yes});
+    copy.removeMovies();
+    EXPECT_FALSE(shown(copytexts::kMoviesRemoved));
+    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("Nothing was removed")))
+        << messages.last().text.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(outside));
+    EXPECT_TRUE(QFileInfo::exists(elsewhere.file(QStringLiteral("B.AVI"))));
+}
+
+TEST_F(Removal, WhereTheProgramReadsItsMediaFromTheDataFolderNothingIsRemoved)
+{
+    // "HWI": the media root is the program folder, so its photos and movies are the only ones.
+    session.roots.mediaRoot = program.path();
+    session.roots.photoRoot = program.path();
+    program.add(QStringLiteral("zephanes/53A.JPG"));
+    program.add(QStringLiteral("movies/A.AVI"));
+    messages.answer({MessageAnswer::Yes, MessageAnswer::Ok, MessageAnswer::Yes});
+    copy.removePhotos();
+    EXPECT_EQ(messages.last().text,
+              copytexts::removalRefusedMediaRoot(true, program.path() + QStringLiteral("/zephanes")));
+    copy.removeMovies();
+    EXPECT_EQ(messages.last().text,
+              copytexts::removalRefusedMediaRoot(false, program.path() + QStringLiteral("/movies")));
+    EXPECT_TRUE(QFileInfo::exists(program.file(QStringLiteral("zephanes/53A.JPG"))));
+    EXPECT_TRUE(QFileInfo::exists(program.file(QStringLiteral("movies/A.AVI"))));
+    EXPECT_EQ(session.roots.photoRoot, program.path());
 }

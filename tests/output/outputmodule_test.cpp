@@ -20,6 +20,7 @@
 #include "fakes/fakemediadevice.h"
 #include "fakes/fakeprinter.h"
 #include "fakes/fakescreen.h"
+#include "output/saverphotolist.h"
 #include "output/ui/bookletpanel.h"
 #include "output/ui/copyprogresspanel.h"
 #include "output/ui/outputmodule.h"
@@ -83,12 +84,13 @@ TEST_F(Module, CopyPhotosRunsFromThePanelsButtonWithTheMainWindowDisabled)
 {
     std::vector<bool> enabledDuringCopy;
     fs.onOpen = [&](const QString&) { enabledDuringCopy.push_back(frame.enabled); };
+    frame.desc = QRect(12, 70, 81, 18); // cmdDesc, well above the photo
     ASSERT_TRUE(session.commands.run(Command::CopyPhotos));
     CopyProgressPanel* panel = module->copyPanel();
     EXPECT_FALSE(panel->isHidden());
     EXPECT_EQ(child<QLabel>(panel, "Label2")->text(),
               QStringLiteral("Copy photos from CD-ROM to hard drive"));
-    EXPECT_EQ(panel->y(), 180);
+    EXPECT_EQ(panel->y(), 70 + 60); // cmdDesc's top + 60
     EXPECT_EQ(panel->x(), (760 - panel->width()) / 2);
     child<QPushButton>(panel, "cmdCopy")->click();
     EXPECT_TRUE(panel->isHidden());
@@ -109,6 +111,15 @@ TEST_F(Module, SaverPanelSpinsInstallsAndTurnsCancelIntoExit)
     ASSERT_TRUE(session.commands.run(Command::InstallSaver));
     SaverInstallPanel* panel = module->saverPanel();
     EXPECT_FALSE(panel->isHidden());
+    // The panel's controls and nothing else: no heading of its own.
+    QStringList named;
+    for (const QWidget* w : panel->findChildren<QWidget*>())
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
+            named << w->objectName();
+    named.sort();
+    EXPECT_EQ(named, (QStringList{"Option1_0", "Option1_1", "SSCommand4", "SSCommand5", "SSCommand6",
+                                  "SpinInterval", "panInterval"}));
+    EXPECT_EQ(panel->findChildren<QLabel*>().size(), 1);
     EXPECT_FALSE(child<QRadioButton>(panel, "Option1_1")->isEnabled());
     EXPECT_EQ(child<QLabel>(panel, "panInterval")->text(), QStringLiteral("1 Second"));
     child<QAbstractSpinBox>(panel, "SpinInterval")->stepDown();
@@ -265,7 +276,7 @@ TEST_F(Module, AFailedAddTellsTheErrorWithoutASuccessMessage)
     session.hooks.showSaverList();
     fs.failReadAfter[QStringLiteral("53A.JPG")] = 5000;
     child<QPushButton>(module->saverList(), "SSCommand7")->click();
-    EXPECT_EQ(messages.last().text, QStringLiteral("Device I/O error"));
+    EXPECT_EQ(messages.last().text, QStringLiteral("Input/output error"));
     for (const auto& m : messages.shown)
         EXPECT_NE(m.text, QStringLiteral("Photo Successfully Copied!"));
     EXPECT_TRUE(child<QPushButton>(module->saverList(), "SSCommand7")->isEnabled());
@@ -280,4 +291,37 @@ TEST_F(Module, PrintSetupWithoutAPrinterSaysWhereThePrintsGo)
     EXPECT_TRUE(session.commands.run(Command::PrintSetup));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.last().text.startsWith(QStringLiteral("No printer is installed.")));
+}
+
+TEST_F(Module, APhotoInTheListUnderAnotherLetterCaseIsRemovedAndNotAddedTwice)
+{
+    choosePhoto(QStringLiteral("53A.JPG"));
+    program.add(QStringLiteral("sszephs/53a.jpg"), "old");
+    session.hooks.showSaverList();
+    EXPECT_FALSE(child<QPushButton>(module->saverList(), "SSCommand7")->isEnabled());
+    child<QPushButton>(module->saverList(), "SSCommand8")->click();
+    EXPECT_EQ(messages.last().text, QStringLiteral("Photo Successfully Removed!"));
+    EXPECT_TRUE(filesIn(program.file(QStringLiteral("sszephs"))).isEmpty());
+
+    program.add(QStringLiteral("sszephs/53a.jpg"), "old"); // put back outside the program
+    // The add replaces the file of that photo instead of making a second.
+    SaverPhotoList list(session, fs, messages);
+    list.add();
+    EXPECT_EQ(filesIn(program.file(QStringLiteral("sszephs"))), QStringList{"53a.jpg"});
+    QFile copied(program.file(QStringLiteral("sszephs/53a.jpg")));
+    ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copied.readAll(), bytes(30000));
+}
+
+TEST_F(Module, RemoveAllOnAListThatCannotBeReadIsNoSuccess)
+{
+    program.add(QStringLiteral("sszephs/53A.JPG"));
+    session.hooks.showSaverList();
+    fs.listFails = true;
+    messages.answer({MessageAnswer::Yes});
+    child<QPushButton>(module->saverList(), "SSCommand2")->click();
+    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("cannot be read (Permission denied)")));
+    for (const auto& m : messages.shown)
+        EXPECT_FALSE(m.text.startsWith(QStringLiteral("All Photos Successfully Removed!")));
+    EXPECT_TRUE(QFileInfo::exists(program.file(QStringLiteral("sszephs/53A.JPG"))));
 }

@@ -2,43 +2,8 @@
 #include <QFile>
 
 #include "catalog/errorcodes.h"
-#include "output/inisection.h"
 #include "output/saverinstaller.h"
 #include "outputfixture.h"
-
-namespace {
-const std::vector<std::pair<QByteArray, QByteArray>> kKeys = {{"ZephPath", "/p\\zephanes\\"},
-                                                              {"Interval", "5"}};
-}
-
-TEST(IniSection, KeepsEveryOtherByteAroundTheSection)
-{
-    struct Case {
-        const char* name;
-        QByteArray in;
-        QByteArray out;
-    };
-    const std::vector<Case> cases = {
-        {"missing file", "", "[Zephane2000]\nZephPath=/p\\zephanes\\\nInterval=5\n"},
-        {"LF, section elsewhere", "; top\n[Other]\nx = 1\n\n",
-         "; top\n[Other]\nx = 1\n\n[Zephane2000]\nZephPath=/p\\zephanes\\\nInterval=5\n"},
-        {"CRLF, no final line end", "[Other]\r\nx=1",
-         "[Other]\r\nx=1\r\n[Zephane2000]\r\nZephPath=/p\\zephanes\\\r\n"
-         "Interval=5\r\n"},
-        {"CRLF, keys replaced in place",
-         "[a]\r\nk=v\r\n [zephane2000] \r\n; note\r\ninterval = "
-         "60\r\nOther=keep\r\nZEPHPATH=old\r\n\r\n[b]\r\ny=2\r\n",
-         "[a]\r\nk=v\r\n [zephane2000] \r\n; "
-         "note\r\nInterval=5\r\nOther=keep\r\nZephPath=/p\\zephanes\\\r\n\r\n[b]\r\n"
-         "y=2\r\n"},
-        {"LF, one key missing, blank lines kept after the section", "[Zephane2000]\nInterval=1\n\n\n[b]\ny=2",
-         "[Zephane2000]\nInterval=5\nZephPath=/p\\zephanes\\\n\n\n[b]\ny=2"},
-        {"same key in another section untouched", "[b]\nInterval=9\n[Zephane2000]\n",
-         "[b]\nInterval=9\n[Zephane2000]\nZephPath=/p\\zephanes\\\nInterval=5\n"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(setIniKeys(c.in, "Zephane2000", kKeys), c.out) << c.name;
-}
 
 TEST(SaverInterval, CyclesThroughSixteenValuesBothWays)
 {

@@ -1,3 +1,8 @@
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include "saveroptions.h"
@@ -39,4 +44,28 @@ TEST(SaverOptions, EachWayXScreenSaverOrAPersonStartsIt)
         EXPECT_EQ(o.mode == Mode::Usage, !o.error.isEmpty());
     }
     EXPECT_TRUE(SaverOptions::usage().contains("-window-id"));
+}
+
+TEST(SaverSettingsOutput, NamesEachFolderForWhatItHolds)
+{
+    // The screen saver itself, from the build tree: a missing program is a failure, not a skip.
+    const QString saver = QCoreApplication::applicationDirPath() + QStringLiteral("/../zephane-screensaver");
+    ASSERT_TRUE(QFileInfo(saver).isExecutable()) << saver.toStdString();
+    QTemporaryDir xdg;
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), xdg.path());
+    env.remove(QStringLiteral("ZEPHANE_PROGRAM_DIR"));
+    p.setProcessEnvironment(env);
+    p.start(saver, {QStringLiteral("--settings")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const QStringList lines = QString::fromLocal8Bit(p.readAllStandardOutput()).split(QLatin1Char('\n'));
+    const QString program = QFileInfo(saver).absolutePath();
+    const QString user = xdg.path() + QStringLiteral("/zephane-folarium");
+    EXPECT_TRUE(lines.contains(QStringLiteral("program folder: ") + program))
+        << lines.join('|').toStdString();
+    // A build tree keeps its copies beside the program; the settings live in the per-user folder.
+    EXPECT_TRUE(lines.contains(QStringLiteral("copies folder: ") + program)) << lines.join('|').toStdString();
+    EXPECT_TRUE(lines.contains(QStringLiteral("per-user folder: ") + user)) << lines.join('|').toStdString();
+    EXPECT_TRUE(lines.contains(QStringLiteral("settings: ") + user + QStringLiteral("/Zephane2000.ini")));
 }

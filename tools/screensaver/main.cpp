@@ -33,9 +33,11 @@ int printSettings(int argc, char** argv)
     const ProgramLocations locations(ProgramLocations::fromProcess());
     const QString ini = SaverSettings::iniPath(locations.userFolder());
     const SaverSettings settings = SaverSettings::read(ini);
-    std::printf("program folder: %s\nper-user folder: %s\nsettings: %s\n",
+    // Each folder by what it holds: the program (and "HWI" media), the program's photo copies and photo
+    // list, and the per-user folder the settings file is read from.
+    std::printf("program folder: %s\ncopies folder: %s\nper-user folder: %s\nsettings: %s\n",
                 qPrintable(locations.programFolder()), qPrintable(locations.programDataFolder()),
-                qPrintable(ini));
+                qPrintable(locations.userFolder()), qPrintable(ini));
     if (!settings.ok()) {
         std::printf("problem: %s\n", qPrintable(settings.problem));
         return 1;
@@ -43,8 +45,9 @@ int printSettings(int argc, char** argv)
     LinuxDrives drives;
     MediaFiles files(drives);
     const PhotoFolder folder = PhotoFolder::find(settings.photoPath, files);
-    std::printf("ZephPath: %s\nfolder: %s\nphotos: %lld\ninterval: %d\n", qPrintable(settings.photoPath),
-                qPrintable(folder.folder), qlonglong(folder.photos.size()), settings.intervalSeconds);
+    std::printf("ZephPath: %s\nphoto folder: %s\nphotos: %lld\ninterval: %d\n",
+                qPrintable(settings.photoPath), qPrintable(folder.folder), qlonglong(folder.photos.size()),
+                settings.intervalSeconds);
     if (!folder.problem.isEmpty())
         std::printf("problem: %s\n", qPrintable(folder.problem));
     return folder.problem.isEmpty() ? 0 : 1;

@@ -1,79 +1,36 @@
 #include "saversettings.h"
 
 #include <QFile>
-#include <QStringDecoder>
+
+#include "output/inifile.h"
 
 namespace {
 
-const QString kSection = QStringLiteral("Zephane2000");
-const QString kPathKey = QStringLiteral("ZephPath");
-const QString kIntervalKey = QStringLiteral("Interval");
+const QByteArray kSection = "Zephane2000";
+const QByteArray kPathKey = "ZephPath";
+const QByteArray kIntervalKey = "Interval";
 constexpr qint64 kMaxIniBytes = 4 * 1024 * 1024; // a settings file is small; anything larger is not one
-
-QString decode(const QByteArray& bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(bytes);
-    if (utf8.hasError()) // an old file written in a single-byte code page
-        text = QString::fromLatin1(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    return text;
-}
-
-QString unquote(QString value)
-{
-    if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
-        value = value.mid(1, value.size() - 2);
-    return value;
-}
 
 } // namespace
 
 SaverSettings SaverSettings::parse(const QByteArray& iniBytes)
 {
-    QString text = decode(iniBytes);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-
-    bool inSection = false, seenSection = false, havePath = false, haveInterval = false;
-    QString path, interval;
-    for (const QString& raw : text.split(QLatin1Char('\n'))) {
-        const QString line = raw.trimmed();
-        if (line.startsWith(QLatin1Char('['))) {
-            const qsizetype close = line.indexOf(QLatin1Char(']'));
-            const QString name = line.mid(1, close < 0 ? -1 : close - 1).trimmed();
-            // Only the first section of that name counts, as with the system's own INI reader.
-            inSection = !seenSection && name.compare(kSection, Qt::CaseInsensitive) == 0;
-            seenSection = seenSection || inSection;
-            continue;
-        }
-        if (!inSection || line.isEmpty() || line.startsWith(QLatin1Char(';')))
-            continue;
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq < 0)
-            continue;
-        const QString key = line.left(eq).trimmed();
-        const QString value = unquote(line.mid(eq + 1).trimmed());
-        if (!havePath && key.compare(kPathKey, Qt::CaseInsensitive) == 0) {
-            path = value;
-            havePath = true;
-        } else if (!haveInterval && key.compare(kIntervalKey, Qt::CaseInsensitive) == 0) {
-            interval = value;
-            haveInterval = true;
-        }
-    }
+    // The installation writes this file by the same rules (IniFile), so whatever it wrote reads back here.
+    const IniFile ini(iniBytes);
+    const QString path = IniFile::decode(ini.value(kSection, kPathKey).value_or(QByteArray()));
+    const QString interval = IniFile::decode(ini.value(kSection, kIntervalKey).value_or(QByteArray()));
 
     SaverSettings s;
     bool isNumber = false;
     const double seconds = interval.toDouble(&isNumber);
     if (isNumber && seconds == seconds) // NaN never compares equal to itself
         s.intervalSeconds = int(qBound<double>(kMinInterval, seconds, kMaxInterval));
-    s.photoPath = path.trimmed();
-    if (!seenSection)
-        s.problem = QStringLiteral("The settings hold no section \"%1\".").arg(kSection);
+    s.photoPath = path;
+    if (!ini.hasSection(kSection))
+        s.problem = QStringLiteral("The settings hold no section \"%1\".").arg(QLatin1String(kSection));
     else if (s.photoPath.isEmpty())
-        s.problem = QStringLiteral("The settings name no photo folder (\"%1\").").arg(kPathKey);
+        s.problem =
+            QStringLiteral("The settings name no photo folder (\"%1\").").arg(QLatin1String(kPathKey));
     return s;
 }
 

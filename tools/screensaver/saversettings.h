@@ -16,10 +16,11 @@ struct SaverSettings {
 
     bool ok() const { return problem.isEmpty(); }
 
-    // Parses the bytes of an INI file: CR LF, LF or CR line ends, a UTF-8 byte-order mark, blanks around
-    // names and values, any letter case in section and key names, a value in double quotes. The first
-    // section "Zephane2000" and the first occurrence of a key in it win. "Interval" that is missing or no
-    // number gives the default; one outside the range is brought into it.
+    // Parses the bytes of an INI file by the rules of IniFile, the ones the installation writes by: CR LF, LF
+    // or CR line ends, a UTF-8 byte-order mark, blanks around names and values, any letter case in section
+    // and key names, a header without "]", a value in double quotes; the first section "Zephane2000" and the
+    // first line of a key in it win. Each value is decoded on its own, as UTF-8 where it is valid. "Interval"
+    // that is missing or no number gives the default; one outside the range is brought into it.
     static SaverSettings parse(const QByteArray& iniBytes);
     // Reads the file; a missing or unreadable file gives a problem text naming it.
     static SaverSettings read(const QString& iniFile);

@@ -414,6 +414,12 @@ QRect MainWindow::photoGeometry() const
     return m_image4->geometry();
 }
 
+QRect MainWindow::descriptionButtonGeometry() const
+{
+    const QPushButton* desc = m_content[Desc];
+    return QRect(desc->mapTo(m_client, QPoint(0, 0)), desc->size());
+}
+
 void MainWindow::setEntryCaption(const QString& text)
 {
     m_panYear->setText(text);

@@ -64,6 +64,8 @@ public:
     QRect yearStripSpan() const;
     // Image4's rectangle.
     QRect photoGeometry() const;
+    // cmdDesc's rectangle in the client area.
+    QRect descriptionButtonGeometry() const;
 
     // IMainView
     bool showPhoto(const QString& mediaPath) override;

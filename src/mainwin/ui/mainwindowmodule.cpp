@@ -229,6 +229,11 @@ QRect MainWindowModule::yearStripRect() const
     return m_window->yearStripRect();
 }
 
+QRect MainWindowModule::descriptionButtonRect() const
+{
+    return m_window->descriptionButtonGeometry();
+}
+
 void MainWindowModule::setMainWindowEnabled(bool enabled)
 {
     m_window->setMainWindowEnabled(enabled);

@@ -38,6 +38,7 @@ public:
     QRect photoRect() const override;
     QRect clientRect() const override;
     QRect yearStripRect() const override;
+    QRect descriptionButtonRect() const override;
     void setMainWindowEnabled(bool enabled) override;
     void focusNextYearButton() override;
 

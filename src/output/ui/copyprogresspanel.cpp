@@ -73,7 +73,7 @@ void CopyProgressPanel::prepare(const QString& title, const QString& copyCaption
 {
     m_title->setText(title);
     m_copy->setText(copyCaption);
-    placeOverYearStrip(*this, m_frame, m_frame.photoRect().top() + 60);
+    placeOverYearStrip(*this, m_frame, m_frame.descriptionButtonRect().top() + 60);
 }
 
 void CopyProgressPanel::setPanelVisible(bool visible)

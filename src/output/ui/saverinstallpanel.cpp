@@ -18,11 +18,6 @@ SaverInstallPanel::SaverInstallPanel(IMainFrame& frame) : QFrame(frame.panelPare
     setAutoFillBackground(true);
     hide();
 
-    auto* heading = new QLabel(QStringLiteral("Zephane Folarium Screen Saver"), this);
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
-    heading->setAlignment(Qt::AlignCenter);
     m_all = new QRadioButton(QStringLiteral("All Photos"), this);
     m_all->setObjectName(QStringLiteral("Option1_0"));
     m_all->setChecked(true);
@@ -46,7 +41,6 @@ SaverInstallPanel::SaverInstallPanel(IMainFrame& frame) : QFrame(frame.panelPare
     m_cancel->setObjectName(QStringLiteral("SSCommand6"));
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(heading, 0, 0, 1, 3);
     grid->addWidget(m_all, 1, 0, 1, 2);
     grid->addWidget(m_selected, 2, 0, 1, 2);
     grid->addWidget(m_interval, 3, 0, 1, 2);

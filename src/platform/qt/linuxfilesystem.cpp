@@ -1,8 +1,12 @@
 #include "platform/qt/linuxfilesystem.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -10,8 +14,14 @@
 #include <QStorageInfo>
 
 #include "catalog/mediafiles.h"
+#include "platform/qt/safefilewrite.h"
 
 namespace {
+
+QString systemText(int errnum)
+{
+    return QString::fromLocal8Bit(std::strerror(errnum));
+}
 
 class ReadFile final : public IOpenFile {
 public:
@@ -21,77 +31,46 @@ public:
     qint64 read(char* data, qint64 maxSize) override { return m_file.read(data, maxSize); }
     bool write(const char*, qint64) override { return false; }
     bool commit() override { return false; }
-    QString errorString() const override { return m_file.errorString(); }
+    FileError error() const override { return {m_file.errorString(), FileFailure::Other}; }
     bool isExecutable() const override { return QFileInfo(m_file.fileName()).isExecutable(); }
-    QFile m_file;
-};
-
-class WriteFile final : public IOpenFile {
-public:
-    WriteFile(const QString& target) : m_target(target), m_file(LinuxFileSystem::partName(target)) {}
-    ~WriteFile() override
-    {
-        if (!m_committed) {
-            m_file.close();
-            m_file.remove();
-        }
-    }
-    bool openIt() { return m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered); }
-    qint64 size() const override { return m_file.size(); }
-    qint64 read(char*, qint64) override { return -1; }
-    bool write(const char* data, qint64 size) override
-    {
-        while (size > 0) {
-            const qint64 n = m_file.write(data, size);
-            if (n <= 0)
-                return false;
-            data += n;
-            size -= n;
-        }
-        return true;
-    }
-    bool commit() override
-    {
-        if (m_committed)
-            return true;
-        if (!m_file.flush() || m_file.error() != QFileDevice::NoError)
-            return false;
-        if (m_executable)
-            m_file.setPermissions(m_file.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
-                                  QFileDevice::ExeOther);
-        m_file.close();
-        // rename() replaces the target in one step: a reader sees the old file or the whole new one.
-        if (std::rename(QFile::encodeName(m_file.fileName()).constData(),
-                        QFile::encodeName(m_target).constData()) != 0) {
-            m_renameError = QString::fromLocal8Bit(std::strerror(errno));
-            return false;
-        }
-        m_committed = true;
-        return true;
-    }
-    QString errorString() const override
-    {
-        return m_renameError.isEmpty() ? m_file.errorString() : m_renameError;
-    }
-    void markExecutable() override { m_executable = true; }
 
 private:
-    QString m_target;
     QFile m_file;
-    QString m_renameError;
-    bool m_committed = false;
-    bool m_executable = false;
 };
+
+// Calls each(name, type) for every entry of a folder but "." and "..". False with errno set when the folder
+// cannot be read.
+template <typename Each> bool forEachEntry(const QString& folder, Each each)
+{
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return false;
+    errno = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const char* name = entry->d_name;
+        if (std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0)
+            each(::dirfd(dir), name, entry->d_type);
+        errno = 0;
+    }
+    const int err = errno;
+    ::closedir(dir);
+    errno = err;
+    return err == 0;
+}
+
+bool isFolder(int dirFd, const char* name, unsigned char type)
+{
+    if (type == DT_DIR)
+        return true;
+    if (type != DT_LNK && type != DT_UNKNOWN)
+        return false;
+    struct stat st {};
+    return ::fstatat(dirFd, name, &st, 0) == 0 && S_ISDIR(st.st_mode); // a link counts as what it leads to
+}
 
 } // namespace
 
 LinuxFileSystem::LinuxFileSystem(QString saverFolder) : m_saverFolder(std::move(saverFolder)) {}
-
-QString LinuxFileSystem::partName(const QString& target)
-{
-    const QFileInfo info(target);
-    return info.path() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".part");
-}
 
 std::optional<qint64> LinuxFileSystem::freeKilobytes(const QString& path) const
 {
@@ -109,55 +88,109 @@ std::optional<qint64> LinuxFileSystem::freeKilobytes(const QString& path) const
     return storage.bytesAvailable() / 1024;
 }
 
-std::unique_ptr<IOpenFile> LinuxFileSystem::open(const QString& path, Mode mode, QString* error)
+std::unique_ptr<IOpenFile> LinuxFileSystem::open(const QString& path, Mode mode, FileError* error)
 {
     if (mode == Mode::Read) {
         auto file = std::make_unique<ReadFile>(path);
         if (QFileInfo(path).isDir() || !file->openIt()) {
             if (error)
-                *error = QFileInfo(path).isDir() ? QStringLiteral("Is a directory") : file->errorString();
+                *error = QFileInfo(path).isDir() ? FileError{systemText(EISDIR), FileFailure::Other}
+                                                 : file->error();
             return nullptr;
         }
         return file;
     }
-    auto file = std::make_unique<WriteFile>(path);
-    if (!file->openIt()) {
+    auto file = std::make_unique<SafeFileWrite>(path, mode == Mode::Write);
+    if (!file->isOpen() || file->error().kind != FileFailure::None) {
         if (error)
-            *error = file->errorString();
+            *error = file->error();
         return nullptr;
     }
     return file;
 }
 
-bool LinuxFileSystem::remove(const QString& path)
+bool LinuxFileSystem::remove(const QString& path, QString* error)
 {
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (::lstat(name.constData(), &st) != 0) {
+        if (errno == ENOENT)
+            return true;
+    } else if (S_ISDIR(st.st_mode) ? ::rmdir(name.constData()) == 0 : ::unlink(name.constData()) == 0) {
         return true;
-    if (info.isDir())
-        return QDir().rmdir(path);
-    return QFile::remove(path);
+    }
+    if (error)
+        *error = systemText(errno);
+    return false;
 }
 
-IFileSystem::FolderResult LinuxFileSystem::makeFolder(const QString& path)
+IFileSystem::FolderResult LinuxFileSystem::makeFolder(const QString& path, QString* error)
 {
-    if (QFileInfo(path).isDir())
+    const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    if (QFileInfo(clean).isDir())
         return FolderResult::Exists;
-    return QDir().mkpath(path) ? FolderResult::Created : FolderResult::Failed;
+    if (::mkdir(QFile::encodeName(clean).constData(), 0777) == 0)
+        return FolderResult::Created;
+    int err = errno;
+    if (err == ENOENT && clean != QStringLiteral("/")) {
+        // The parents first, as "mkdir -p" does.
+        if (makeFolder(QFileInfo(clean).path(), error) == FolderResult::Failed)
+            return FolderResult::Failed;
+        if (::mkdir(QFile::encodeName(clean).constData(), 0777) == 0)
+            return FolderResult::Created;
+        err = errno;
+    }
+    if (err == EEXIST && QFileInfo(clean).isDir())
+        return FolderResult::Exists;
+    if (error)
+        *error = systemText(err);
+    return FolderResult::Failed;
 }
 
-std::optional<QStringList> LinuxFileSystem::list(const QString& folder, const QString& pattern) const
+std::optional<QStringList> LinuxFileSystem::list(const QString& folder, const QString& pattern,
+                                                 QString* error) const
 {
-    const QFileInfo info(folder);
-    if (!info.isDir() || !info.isReadable())
-        return std::nullopt;
     QStringList out;
-    const QStringList names =
-        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
-    for (const QString& name : names)
-        if (!name.startsWith(QLatin1Char('.')) && wildcardMatch(pattern, name))
-            out << name;
+    const bool read = forEachEntry(folder, [&](int dirFd, const char* name, unsigned char type) {
+        if (name[0] == '.' || isFolder(dirFd, name, type))
+            return;
+        const QString decoded = QFile::decodeName(name);
+        if (wildcardMatch(pattern, decoded))
+            out << decoded;
+    });
+    if (!read) {
+        if (error)
+            *error = systemText(errno);
+        return std::nullopt;
+    }
     return out;
+}
+
+int LinuxFileSystem::removeLeftovers(const QString& folder)
+{
+    int removed = 0;
+    forEachEntry(folder, [&](int dirFd, const char* name, unsigned char) {
+        struct stat st {};
+        if (SafeFileWrite::isTemporaryName(QFile::decodeName(name)) &&
+            ::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISDIR(st.st_mode) &&
+            ::unlinkat(dirFd, name, 0) == 0)
+            ++removed;
+    });
+    return removed;
+}
+
+bool LinuxFileSystem::syncFolder(const QString& folder, FileError* error)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0 || ::syncfs(fd) != 0) {
+        if (error)
+            *error = SafeFileWrite::errorOf(errno);
+        if (fd >= 0)
+            ::close(fd);
+        return false;
+    }
+    ::close(fd);
+    return true;
 }
 
 QString LinuxFileSystem::defaultSaverFolder()

@@ -19,6 +19,8 @@ public:
     virtual QRect clientRect() const = 0;
     // Frame1, the year strip, in panelParent() coordinates (the emblems sit on its top edge).
     virtual QRect yearStripRect() const { return {}; }
+    // cmdDesc, the first content button, in panelParent() coordinates (the copy panel hangs below it).
+    virtual QRect descriptionButtonRect() const { return {}; }
     virtual void setMainWindowEnabled(bool enabled) = 0;
     virtual void focusNextYearButton() = 0;
 };
