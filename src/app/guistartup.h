@@ -2,9 +2,10 @@
 
 #include <functional>
 
+#include <QString>
+
 class Program;
 class QApplication;
-class QString;
 
 // Builds the real services and windows, runs start-up and the event loop. Returns the exit code.
 // mediaPath: a folder or disc image named on the command line; empty to search the drives. askOnBadMedia: a
