@@ -202,4 +202,26 @@ TEST_F(UtilitiesTest, HelpContentsNamesTheFileAndWhereItLookedWhenNothingOpensIt
     EXPECT_TRUE(text.contains(tree.file(QStringLiteral("media"))));
 }
 
+TEST_F(UtilitiesTest, HelpContentsAsksTheDesktopOnceAndTheProgramGoesOnWhileItAnswers)
+{
+    const QString inProgram = tree.add(QStringLiteral("program/Zephane2000.HLP"));
+    tree.add(QStringLiteral("media/Zephane2000.HLP"));
+    desktop.deferHandlerAnswers = true; // a desktop that takes its time; neither copy has a handler
+
+    session.commands.run(Command::HelpContents);
+    EXPECT_EQ(desktop.opened, QStringList{inProgram}) << "one question, about the first copy";
+    EXPECT_TRUE(messages.shown.empty()) << "the command returned before the desktop answered";
+    session.commands.run(Command::HelpContents); // pressed again while waiting
+    EXPECT_EQ(desktop.opened.size(), 1);
+
+    desktop.answerNextHandlerQuery();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("Zephane2000.HLP")));
+    EXPECT_TRUE(desktop.pendingAnswers.empty());
+
+    // the next request asks again
+    session.commands.run(Command::HelpContents);
+    EXPECT_EQ(desktop.opened.size(), 2);
+}
+
 } // namespace
