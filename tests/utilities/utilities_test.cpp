@@ -77,6 +77,15 @@ TEST_F(UtilitiesTest, DisplayCheckTextsAtThreeSizes)
     }
 }
 
+TEST_F(UtilitiesTest, SysInfoStartsTheSettingsPathWithoutTheBlanksAroundIt)
+{
+    desktop.settings[SysInfo::settingsKey()] = QStringLiteral("  /opt/tools/sysinfo \t");
+    session.commands.run(Command::SysInfo);
+    ASSERT_EQ(desktop.started.size(), 1u);
+    EXPECT_EQ(desktop.started.front(), QStringList{QStringLiteral("/opt/tools/sysinfo")});
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(UtilitiesTest, SysInfoTakesTheSettingsPathWithoutSearchingThePath)
 {
     desktop.settings[SysInfo::settingsKey()] = QStringLiteral("/opt/tools/sysinfo");
@@ -222,6 +231,24 @@ TEST_F(UtilitiesTest, HelpContentsAsksTheDesktopOnceAndTheProgramGoesOnWhileItAn
     // the next request asks again
     session.commands.run(Command::HelpContents);
     EXPECT_EQ(desktop.opened.size(), 2);
+}
+
+TEST_F(UtilitiesTest, HelpContentsInTheProgramFolderModeLooksInThatFolderOnce)
+{
+    session.roots.mediaRoot = session.roots.programFolder; // the "HWI" switch
+    session.commands.run(Command::HelpContents);
+    EXPECT_TRUE(desktop.opened.isEmpty());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    const QString text = messages.last().text;
+    EXPECT_EQ(text.count(QStringLiteral("Zephane2000.HLP")), 1) << text.toStdString();
+    EXPECT_EQ(text.count(session.roots.programFolder), 1) << text.toStdString();
+
+    const QString inProgram = tree.add(QStringLiteral("program/Zephane2000.HLP")); // no handler for it
+    session.files.clearCache();
+    session.commands.run(Command::HelpContents);
+    EXPECT_EQ(desktop.opened, QStringList{inProgram});
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.last().text.count(session.roots.programFolder), 1);
 }
 
 } // namespace
