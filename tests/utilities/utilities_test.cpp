@@ -72,6 +72,8 @@ TEST_F(UtilitiesTest, DisplayCheckTextsAtThreeSizes)
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.last().text, c.text);
         EXPECT_EQ(messages.last().icon, c.icon);
+        // the long message's indented steps are shown line by line as written
+        EXPECT_EQ(messages.last().preformatted, c.icon == MessageIcon::Warning);
         EXPECT_EQ(messages.last().buttons, MessageButtons::Ok);
         EXPECT_TRUE(messages.last().title.isEmpty());
     }
