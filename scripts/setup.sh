@@ -10,7 +10,7 @@ shift $(( $# > 0 ? 1 : 0 ))
 packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev gstreamer1.0-plugins-base
           gstreamer1.0-plugins-good gstreamer1.0-libav libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth fonts-dejavu-core poppler-utils imagemagick x11-utils
-          desktop-file-utils appstream man-db dpkg-dev clang-format)
+          desktop-file-utils appstream man-db dpkg-dev clang-format lintian file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
