@@ -60,7 +60,8 @@ TEST_F(VideoSoftwareTest, TheHelperNamedByTheEnvironmentWins)
 
 TEST_F(VideoSoftwareTest, AChosenHelperThatCannotRunIsReportedAndTheDefaultIsNotTried)
 {
-    desktop.env[QStringLiteral("GST_INSTALL_PLUGINS_HELPER")] = QStringLiteral("/opt/helper"); // not executable
+    desktop.env[QStringLiteral("GST_INSTALL_PLUGINS_HELPER")] =
+        QStringLiteral("/opt/helper"); // not executable
     desktop.executables = {kHelper};
     messages.answer({MessageAnswer::Yes});
     session->commands.run(Command::InstallVideo);
