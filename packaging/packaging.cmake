@@ -1,19 +1,31 @@
 # Install rules and the Debian package. Debian's layout: programs in bin, the program's own files (what the
-# program reads from its folder when installed, such as the screen saver "Zephane2000.scr") in
-# share/zephane-folarium, desktop entry, icons, AppStream metainfo, man pages and the package's documents.
+# program reads from its folder when installed, the screen saver "Zephane2000.scr", a program and so not
+# architecture-free) in lib/zephane-folarium, desktop entry, icons, AppStream metainfo, man pages and the
+# package's documents.
 # Tests, benchmarks, fuzzers and the build's helper tools are not installed.
 include(GNUInstallDirs)
 
 target_compile_definitions(zephane_core PUBLIC ZEPHANE_VERSION="${PROJECT_VERSION}")
 
 set(ZEPHANE_APP_ID org.zephane.Folarium)
-set(ZEPHANE_SHARE_DIR ${CMAKE_INSTALL_DATADIR}/zephane-folarium)
+# Fixed as lib/, not the multiarch library folder: the program finds it as ../lib/zephane-folarium.
+set(ZEPHANE_PROGRAM_FILES_DIR lib/zephane-folarium)
 set(pkg ${CMAKE_SOURCE_DIR}/packaging)
 
 install(TARGETS zephane-folarium zephane-screensaver zephane-demo-media RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The program folder's copy of the screen saver, the file "Install Screen saver" copies. Its presence also
-# marks share/zephane-folarium as an installed program folder (ProgramLocations).
-install(PROGRAMS $<TARGET_FILE:zephane-screensaver> DESTINATION ${ZEPHANE_SHARE_DIR} RENAME Zephane2000.scr)
+# marks lib/zephane-folarium as an installed program folder (ProgramLocations). Installed as a file, not a
+# target, so it is stripped here when the install strips (cmake --install --strip, the package).
+install(PROGRAMS $<TARGET_FILE:zephane-screensaver> DESTINATION ${ZEPHANE_PROGRAM_FILES_DIR} RENAME Zephane2000.scr)
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_STRIP}\"
+                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${ZEPHANE_PROGRAM_FILES_DIR}/Zephane2000.scr\"
+                    RESULT_VARIABLE strip_result)
+    if(NOT strip_result EQUAL 0)
+      message(FATAL_ERROR \"cannot strip Zephane2000.scr: \${strip_result}\")
+    endif()
+  endif()")
 
 install(FILES ${pkg}/${ZEPHANE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${pkg}/${ZEPHANE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
@@ -49,7 +61,8 @@ add_custom_command(OUTPUT ${changelog}
   COMMAND sh -c "${ZEPHANE_GZIP} -9nc '${pkg}/changelog' > '${changelog}'"
   DEPENDS ${pkg}/changelog VERBATIM)
 list(APPEND doc_outputs ${changelog})
-install(FILES ${changelog} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zephane-folarium RENAME changelog.Debian.gz)
+# A native package (no Debian revision in its version): its one changelog is changelog.gz.
+install(FILES ${changelog} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zephane-folarium)
 install(FILES ${pkg}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zephane-folarium)
 add_custom_target(zephane-packaging-files ALL DEPENDS ${icon_files} ${doc_outputs})
 
@@ -60,11 +73,14 @@ set(CPACK_PACKAGE_NAME zephane-folarium)
 set(CPACK_PACKAGE_VENDOR "The Zephane Folarium developers")
 set(CPACK_PACKAGE_CONTACT "The Zephane Folarium developers <zephane-folarium@users.noreply.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "multimedia reference about the Zephane sports car")
-set(CPACK_PACKAGE_DESCRIPTION
-    "The Zephane Folarium 2000 presents one sports-car marque model year by model year, from 1953 to 2000,\n"
-    "and through 36 collections: photos, emblems, script badges, clip art, rich-text documents,\n"
-    "advertisements, a slide show, sound effects, movies, printing and a screen saver. The content is read\n"
-    "from the title's media tree on a disc or a copy on disk; zephane-demo-media writes a demo tree.")
+# One string (separate quoted pieces would become a list joined by ";"), lines under 80 characters.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "The Zephane Folarium 2000 presents one sports-car marque model year by\n"
+       "model year, from 1953 to 2000, and through 36 collections: photos,\n"
+       "emblems, script badges, clip art, rich-text documents, advertisements,\n"
+       "a slide show, sound effects, movies, printing and a screen saver.\n"
+       "The content is read from the title's media tree on a disc or a copy on\n"
+       "disk; zephane-demo-media writes a demo tree.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

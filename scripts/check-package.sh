@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package and checks it: file list and metadata (dpkg-deb), desktop entry
+# Builds the Debian package and checks it: file list and metadata (dpkg-deb), Debian's package checker
+# (lintian: any error or warning fails), desktop entry
 # (desktop-file-validate), AppStream metainfo (appstreamcli), man pages (man --warnings); then installs into a
 # fresh folder prefix and runs the programs from there: --help/--version without a display, the screen saver's
 # settings from the per-user folder, and the program on the demo tree with HWI under xvfb-run, writing nothing
@@ -11,7 +12,8 @@ build=$(realpath "${1:-build}")
 work=$build/package-check
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-for tool in cmake cpack apt-get dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli man xvfb-run gzip; do
+for tool in cmake cpack apt-get dpkg-deb dpkg-shlibdeps lintian desktop-file-validate appstreamcli man xvfb-run \
+            gzip file; do
   command -v "$tool" >/dev/null || fail "$tool is missing (bash scripts/setup.sh installs it)"
 done
 
@@ -38,12 +40,12 @@ done
 dpkg-deb -c "$deb" | awk '{ print $NF }' | sed 's|^\./|/|' | sort >"$work/files.txt"
 expected=(
   /usr/bin/zephane-folarium /usr/bin/zephane-screensaver /usr/bin/zephane-demo-media
-  /usr/share/zephane-folarium/Zephane2000.scr
+  /usr/lib/zephane-folarium/Zephane2000.scr
   /usr/share/applications/org.zephane.Folarium.desktop
   /usr/share/metainfo/org.zephane.Folarium.metainfo.xml
   /usr/share/man/man1/zephane-folarium.1.gz /usr/share/man/man1/zephane-screensaver.1.gz
   /usr/share/man/man1/zephane-demo-media.1.gz
-  /usr/share/doc/zephane-folarium/copyright /usr/share/doc/zephane-folarium/changelog.Debian.gz
+  /usr/share/doc/zephane-folarium/copyright /usr/share/doc/zephane-folarium/changelog.gz
 )
 for size in 16 22 24 32 48 64 128 256 512; do
   expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/org.zephane.Folarium.png")
@@ -60,9 +62,21 @@ echo "package: $(grep -vc '/$' "$work/files.txt") files, Depends: $depends"
 apt-get -s install "$deb" >"$work/apt.txt" 2>&1 && grep -q "^Inst zephane-folarium" "$work/apt.txt" \
   || { cat "$work/apt.txt" >&2; fail "apt-get cannot install the package"; }
 
+# Debian's own checker: no error and no warning (informational tags are listed, not fatal) --------------------
+set +e; lintian --tag-display-limit 0 --display-info "$deb" >"$work/lintian.txt" 2>&1; lintian_status=$?; set -e
+cat "$work/lintian.txt"
+if grep -E '^(E|W): ' "$work/lintian.txt"; then
+  fail "lintian reports the errors or warnings above"
+fi
+[ $lintian_status -eq 0 ] || fail "lintian ended with status $lintian_status"
+echo "lintian: no error or warning"
+
 # Desktop entry, metainfo, man pages, from the package itself ---------------------------------------------------
 root=$work/root
 dpkg-deb -x "$deb" "$root"
+# The screen-saver copy is a program: stripped, as the programs in bin are.
+file "$root/usr/lib/zephane-folarium/Zephane2000.scr" | grep -q ', stripped' \
+  || fail "Zephane2000.scr is not stripped: $(file "$root/usr/lib/zephane-folarium/Zephane2000.scr")"
 out=$(desktop-file-validate "$root/usr/share/applications/org.zephane.Folarium.desktop" 2>&1) || fail "desktop-file-validate: $out"
 [ -z "$out" ] || fail "desktop-file-validate: $out"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.zephane.Folarium.metainfo.xml" \
@@ -79,7 +93,7 @@ echo "desktop entry, metainfo and man pages are clean"
 # Installed into a fresh folder prefix ---------------------------------------------------------------------------
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
-[ -x "$prefix/bin/zephane-folarium" ] && [ -x "$prefix/share/zephane-folarium/Zephane2000.scr" ] \
+[ -x "$prefix/bin/zephane-folarium" ] && [ -x "$prefix/lib/zephane-folarium/Zephane2000.scr" ] \
   || fail "cmake --install did not place the programs"
 find "$prefix" -name 'test_*' -o -name 'zephane-bench' -o -name 'fuzz_*' | grep . && fail "tests installed"
 
@@ -103,22 +117,22 @@ else
 fi
 
 # The demo tree as the installed program folder; the per-user folder is fresh.
-share=$prefix/share/zephane-folarium
+programdir=$prefix/lib/zephane-folarium
 export XDG_DATA_HOME=$work/xdg-data XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
-"${nodisplay[@]}" "$prefix/bin/zephane-demo-media" --media "$share" --program "$share" >/dev/null
-cp "$prefix/bin/zephane-screensaver" "$share/Zephane2000.scr"
+"${nodisplay[@]}" "$prefix/bin/zephane-demo-media" --media "$programdir" --program "$programdir" >/dev/null
+cp "$prefix/bin/zephane-screensaver" "$programdir/Zephane2000.scr"
 user=$XDG_DATA_HOME/zephane-folarium
 find "$prefix" -newer "$deb" -printf '%p %s\n' | sort >"$work/prefix-before.txt"
 
 # The screen saver reads its settings from the per-user folder and finds photos by the program's path form.
 mkdir -p "$user"
-printf '[Zephane2000]\r\nZephPath=%s\\ZEPHANES\\\r\nInterval=5\r\n' "$share" >"$user/Zephane2000.ini"
+printf '[Zephane2000]\r\nZephPath=%s\\ZEPHANES\\\r\nInterval=5\r\n' "$programdir" >"$user/Zephane2000.ini"
 "${nodisplay[@]}" "$prefix/bin/zephane-screensaver" --settings >"$work/settings.txt" \
   || { cat "$work/settings.txt" >&2; fail "the installed screen saver finds no photos"; }
 grep -q "^settings: $user/Zephane2000.ini" "$work/settings.txt" || fail "screen saver settings not per user"
-# The installed layout: the program folder is the share folder, copies go to the per-user folder.
-grep -qx "program folder: $share" "$work/settings.txt" || fail "installed program folder: $(cat "$work/settings.txt")"
+# The installed layout: the program folder is lib/zephane-folarium, copies go to the per-user folder.
+grep -qx "program folder: $programdir" "$work/settings.txt" || fail "installed program folder: $(cat "$work/settings.txt")"
 grep -qx "per-user folder: $user" "$work/settings.txt" || fail "installed per-user folder: $(cat "$work/settings.txt")"
 
 cat >"$work/run.sh" <<'INNER'

@@ -3,7 +3,8 @@
 # program on it with the "HWI" switch. Without a display it runs under xvfb-run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh build
+# Only the programs it runs: the tests and benchmarks are built by those who run them.
+ZEPHANE_BUILD_TARGETS="zephane-folarium zephane-demo-media zephane-screensaver" bash scripts/setup.sh build
 demo=$PWD/build/demo-media
 if [ -x build/zephane-demo-media ]; then
   stamp=$demo/.generator-stamp

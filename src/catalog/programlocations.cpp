@@ -38,11 +38,13 @@ ProgramLocations::ProgramLocations(const Environment& env)
         return;
     }
     const QString exe = clean(env.executableFolder);
-    const QString share = clean(exe + QStringLiteral("/../share/") + folderName());
+    // Installed, the program's own files are architecture-specific (the screen-saver program), so they
+    // live in PREFIX/lib/zephane-folarium, not under share.
+    const QString own = clean(exe + QStringLiteral("/../lib/") + folderName());
     m_installed = QFileInfo(exe).fileName() == QLatin1String("bin") &&
-                  QFileInfo::exists(share + QLatin1Char('/') + markerName());
+                  QFileInfo::exists(own + QLatin1Char('/') + markerName());
     if (m_installed) {
-        m_programFolder = share;
+        m_programFolder = own;
         m_dataFolder = m_userFolder;
     } else {
         m_programFolder = m_dataFolder = exe;

@@ -5,8 +5,8 @@
 struct MediaRoots;
 
 // Decides where the program folder is and where the program's own copies go: beside the executable for a
-// build tree or a portable copy, or split between the installed share folder (read) and the per-user folder
-// (written and read back) when the program is installed under a prefix.
+// build tree or a portable copy, or split between the installed lib/zephane-folarium folder (read) and the
+// per-user folder (written and read back) when the program is installed under a prefix.
 class ProgramLocations {
 public:
     // What the decision looks at; fromProcess() fills it from the running program.
@@ -20,7 +20,7 @@ public:
 
     explicit ProgramLocations(const Environment& environment);
 
-    // True when the executable sits in PREFIX/bin beside an installed PREFIX/share/zephane-folarium.
+    // True when the executable sits in PREFIX/bin beside an installed PREFIX/lib/zephane-folarium.
     bool installed() const { return m_installed; }
     // What the program reads from its folder ("HWI" media, the screen-saver program, the help file).
     QString programFolder() const { return m_programFolder; }
@@ -32,9 +32,9 @@ public:
 
     void fill(MediaRoots& roots) const;
 
-    // The folder name under share/ and under the per-user data folder.
+    // The folder name under lib/ and under the per-user data folder.
     static QString folderName() { return QStringLiteral("zephane-folarium"); }
-    // The file that marks an installed share folder as the program's own.
+    // The file that marks an installed lib/zephane-folarium folder as the program's own.
     static QString markerName() { return QStringLiteral("Zephane2000.scr"); }
 
 private:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +21,7 @@ public:
     virtual bool isExecutable(const QString& path) const = 0;
     // Starts a program and returns at once; false when it could not be started.
     virtual bool startDetached(const QString& program, const QStringList& arguments) = 0;
-    // Opens a file with the desktop's handler for its kind; false when none could open it.
-    virtual bool openWithHandler(const QString& realPath) = 0;
+    // Opens a file with the desktop's handler for its kind and returns at once; `done` is told later, on
+    // the interface thread and exactly once, whether a handler took it (false when none could open it).
+    virtual void openWithHandler(const QString& realPath, std::function<void(bool opened)> done) = 0;
 };

@@ -15,6 +15,7 @@ struct MessageRequest {
     MessageIcon icon = MessageIcon::None;
     MessageButtons buttons = MessageButtons::Ok;
     bool systemModal = false;  // stays above every window of the program
+    bool preformatted = false; // the lines are shown as they stand: no word wrap, leading blanks kept
 };
 
 class IMessages {

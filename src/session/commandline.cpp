@@ -79,7 +79,7 @@ QString CommandLine::helpText(const QStringList& modeUsages)
         "\n"
         "Environment:\n"
         "  ZEPHANE_PROGRAM_DIR  the program folder (default: the executable's folder, or\n"
-        "                       share/zephane-folarium when installed)\n"
+        "                       lib/zephane-folarium when installed)\n"
         "  XDG_DATA_HOME        per-user folder for copies and the screen-saver settings:\n"
         "                       $XDG_DATA_HOME/zephane-folarium (~/.local/share/zephane-folarium)\n"
         "  XDG_RUNTIME_DIR      where the single-copy lock file is kept\n"

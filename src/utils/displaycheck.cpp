@@ -58,6 +58,7 @@ MessageRequest message(const IScreen& screen)
         return r;
     }
     r.icon = MessageIcon::Warning;
+    r.preformatted = true; // the steps are indented under each other
     r.text = adviceText(screen.widthTwips() / 15, screen.heightTwips() / 15);
     return r;
 }

@@ -29,22 +29,41 @@ QString HelpFile::notOpenedText(const QString& fileName, const QStringList& plac
     return text;
 }
 
-bool HelpFile::open()
+void HelpFile::open()
 {
+    if (*m_waiting)
+        return;
     const mediarules::MediaPath help = mediarules::helpFile();
     QStringList shownPlaces;
+    std::optional<QString> found;
     for (const QString& root : places()) {
         const QString real = m_files.rootFolder(root);
         shownPlaces << (real.isEmpty() ? root : real);
-        const std::optional<QString> found = m_files.resolve(help.in(root));
-        if (found && m_desktop.openWithHandler(*found))
-            return true;
+        if (!found)
+            found = m_files.resolve(help.in(root));
     }
+    if (!found) {
+        notOpened(shownPlaces);
+        return;
+    }
+    *m_waiting = true;
+    const std::weak_ptr<bool> alive = m_waiting;
+    m_desktop.openWithHandler(*found, [this, alive, shownPlaces](bool opened) {
+        const std::shared_ptr<bool> waiting = alive.lock();
+        if (!waiting)
+            return;
+        *waiting = false;
+        if (!opened)
+            notOpened(shownPlaces);
+    });
+}
+
+void HelpFile::notOpened(const QStringList& shownPlaces)
+{
     MessageRequest r;
     r.title = errors::kTitle;
-    r.text = notOpenedText(help.name, shownPlaces);
+    r.text = notOpenedText(mediarules::helpFile().name, shownPlaces);
     r.icon = MessageIcon::Information;
     r.buttons = MessageButtons::Ok;
     m_messages.ask(r);
-    return false;
 }

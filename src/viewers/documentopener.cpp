@@ -12,7 +12,7 @@ DocumentOpener::DocumentOpener(DocumentState& state, const MediaFiles& files, Er
 
 bool DocumentOpener::loadInto(const QString& mediaPath)
 {
-    m_viewer.load();  // touching the viewer loads it, and it takes its caption now
+    m_viewer.load(); // touching the viewer loads it, and it takes its caption now
     const std::optional<QString> real = m_files.resolve(mediaPath);
     return real && m_viewer.loadDocument(*real);
 }
@@ -53,6 +53,10 @@ bool DocumentOpener::open(const DocumentRequest& request)
         }
         return true;
     }
+    // A viewer still loaded here was shown without waiting (the screen-saver help): closed first, as the
+    // help closes its own before it opens, so this document gets a window, caption and modality of its own.
+    if (m_viewer.isLoaded())
+        m_viewer.unload();
     if (!loadInto(request.mediaPath)) {
         fail(request);
         return false;

@@ -1,6 +1,7 @@
 // The document viewer driven the way its openers drive it: captions, loading, the button row, closing,
 // printing and failures, on the real window shown headless.
 #include <QApplication>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
@@ -178,6 +179,29 @@ TEST_F(DocViewer, UnloadingFromOutsideClosesAShownViewer)
     EXPECT_EQ(closeButtonSteps, 0);
     settle();
     EXPECT_EQ(viewerWindows(), 0);
+}
+
+TEST_F(DocViewer, ADocumentChosenWhileTheHelpIsShownOpensInAWindowOfItsOwn)
+{
+    // the screen-saver help: shown without waiting, filled after, under its own caption
+    state.documentCaption = kPrefix + QStringLiteral("Screen Saver Help");
+    host.hideSoundButtons();
+    host.showModeless();
+    ASSERT_TRUE(host.loadDocument(tree.file(QStringLiteral("richtext/wave.rtf"))));
+    QPointer<DocumentWindow> help = host.form();
+    ASSERT_TRUE(help && help->isVisible());
+
+    ASSERT_TRUE(opener.open(books()));
+    settle();
+    EXPECT_TRUE(help.isNull()) << "the help's window was reused for the library document";
+    ASSERT_NE(host.form(), nullptr);
+    EXPECT_EQ(host.form()->windowTitle(), kPrefix + QStringLiteral("Books"));
+    EXPECT_EQ(host.form()->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(modalShows, 1);
+    EXPECT_EQ(richTextPlainText(*host.form()->rtbText()->document()).trimmed(),
+              QStringLiteral("The book list"));
+    EXPECT_EQ(viewerWindows(), 1);
+    EXPECT_EQ(closeButtonSteps, 0);
 }
 
 TEST_F(DocViewer, MissingDocumentIsReportedWithTheOpenersCodeAndNotShown)

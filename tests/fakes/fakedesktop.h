@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <set>
 #include <vector>
@@ -48,10 +49,21 @@ public:
         started.push_back(QStringList{program} + arguments);
         return !failStarts;
     }
-    bool openWithHandler(const QString& realPath) override
+    void openWithHandler(const QString& realPath, std::function<void(bool opened)> done) override
     {
         opened << realPath;
-        return handled.count(realPath) != 0;
+        const bool answer = handled.count(realPath) != 0;
+        if (deferHandlerAnswers)
+            pendingAnswers.push_back([done, answer] { done(answer); });
+        else
+            done(answer);
+    }
+    // Gives the oldest awaited answer, as the desktop would later on.
+    void answerNextHandlerQuery()
+    {
+        auto next = pendingAnswers.front();
+        pendingAnswers.erase(pendingAnswers.begin());
+        next();
     }
 
     std::map<QString, QString> settings;
@@ -61,6 +73,8 @@ public:
     std::set<QString> handled;
     bool failStarts = false;
     bool failWrites = false;
+    bool deferHandlerAnswers = false; // answers wait for answerNextHandlerQuery(), as a slow desktop's do
+    std::vector<std::function<void()>> pendingAnswers;
     mutable QStringList calls;
     std::vector<QStringList> started;
     QStringList opened;

@@ -58,6 +58,19 @@ TEST_F(VideoSoftwareTest, TheHelperNamedByTheEnvironmentWins)
     EXPECT_EQ(processes.started.front().front(), QStringLiteral("/opt/helper"));
 }
 
+TEST_F(VideoSoftwareTest, AChosenHelperThatCannotRunIsReportedAndTheDefaultIsNotTried)
+{
+    desktop.env[QStringLiteral("GST_INSTALL_PLUGINS_HELPER")] =
+        QStringLiteral("/opt/helper"); // not executable
+    desktop.executables = {kHelper};
+    messages.answer({MessageAnswer::Yes});
+    session->commands.run(Command::InstallVideo);
+    EXPECT_TRUE(processes.started.empty()) << "another helper ran than the one the user chose";
+    EXPECT_EQ(session->errors.code, errc::kVideoInstaller);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_TRUE(messages.last().text.startsWith(QStringLiteral("Error number: ") + errc::kVideoInstaller));
+}
+
 TEST_F(VideoSoftwareTest, NoHelperOrOneThatCannotStartReportsER003)
 {
     struct Case {

@@ -1,11 +1,15 @@
-// One running copy per user: a live copy's lock holds, a crashed copy's lock is taken over.
+// The process adapter for real: one running copy per user (a live copy's lock holds, a crashed copy's lock
+// is taken over), and real programs started and waited for.
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QUuid>
 
 #include <gtest/gtest.h>
@@ -79,4 +83,66 @@ TEST_F(LockTest, TheLockOfACopyThatDiedIsTakenOver)
         << "the new copy holds the lock now";
     LinuxProcesses another(name);
     EXPECT_TRUE(another.anotherInstanceRunning());
+}
+
+// Running a real program and waiting for it, as the video-software help does.
+namespace {
+
+int runAndWait(const QString& program, const QStringList& arguments)
+{
+    LinuxProcesses processes(QStringLiteral("zephane-test-run.lock"));
+    return processes.runAndWait(program, arguments);
+}
+
+} // namespace
+
+TEST(RunAndWait, ARealProgramRunsWithItsArgumentsAndGivesItsExitCode)
+{
+    EXPECT_EQ(runAndWait(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exit 0")}), 0);
+    EXPECT_EQ(runAndWait(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exit 3")}), 3);
+    // found on the PATH; an argument with blanks arrives as one argument
+    EXPECT_EQ(runAndWait(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("[ \"$1\" = 'a b' ]"),
+                                                QStringLiteral("sh"), QStringLiteral("a b")}),
+              0);
+}
+
+TEST(RunAndWait, AProgramThatDoesNotExistOrCannotRunGivesMinusOneAtOnce)
+{
+    QTemporaryDir dir;
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(runAndWait(dir.filePath(QStringLiteral("no-such-installer")), {}), -1);
+    EXPECT_EQ(runAndWait(QStringLiteral("no-such-program-zf2000"), {}), -1);
+    QFile text(dir.filePath(QStringLiteral("iv5play.exe")));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("MZ not for this system");
+    text.close();
+    EXPECT_EQ(runAndWait(text.fileName(), {}), -1) << "a file that is not executable";
+    EXPECT_EQ(runAndWait(dir.path(), {}), -1) << "a folder";
+    EXPECT_LT(clock.elapsed(), 5000);
+}
+
+TEST(RunAndWait, AProgramThatCrashesIsNotReportedAsRun)
+{
+    EXPECT_EQ(runAndWait(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("kill -9 $$")}),
+              -1);
+}
+
+TEST(RunAndWait, TheInterfaceKeepsWorkingWhileTheProgramRuns)
+{
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
+    timer.start(20);
+    EXPECT_EQ(runAndWait(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("sleep 0.5")}), 0);
+    timer.stop();
+    EXPECT_GE(ticks, 5) << "events were not processed while waiting";
+}
+
+TEST(RunAndWait, MuchOutputFromTheProgramDoesNotStallIt)
+{
+    // an installer that talks a lot: its output must not fill a pipe nobody reads
+    EXPECT_EQ(runAndWait(QStringLiteral("/bin/sh"),
+                         {QStringLiteral("-c"), QStringLiteral("head -c 4000000 /dev/zero; exit 7")}),
+              7);
 }

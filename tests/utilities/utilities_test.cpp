@@ -72,9 +72,20 @@ TEST_F(UtilitiesTest, DisplayCheckTextsAtThreeSizes)
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.last().text, c.text);
         EXPECT_EQ(messages.last().icon, c.icon);
+        // the long message's indented steps are shown line by line as written
+        EXPECT_EQ(messages.last().preformatted, c.icon == MessageIcon::Warning);
         EXPECT_EQ(messages.last().buttons, MessageButtons::Ok);
         EXPECT_TRUE(messages.last().title.isEmpty());
     }
+}
+
+TEST_F(UtilitiesTest, SysInfoStartsTheSettingsPathWithoutTheBlanksAroundIt)
+{
+    desktop.settings[SysInfo::settingsKey()] = QStringLiteral("  /opt/tools/sysinfo \t");
+    session.commands.run(Command::SysInfo);
+    ASSERT_EQ(desktop.started.size(), 1u);
+    EXPECT_EQ(desktop.started.front(), QStringList{QStringLiteral("/opt/tools/sysinfo")});
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(UtilitiesTest, SysInfoTakesTheSettingsPathWithoutSearchingThePath)
@@ -200,6 +211,46 @@ TEST_F(UtilitiesTest, HelpContentsNamesTheFileAndWhereItLookedWhenNothingOpensIt
     EXPECT_TRUE(text.contains(QStringLiteral("Zephane2000.HLP")));
     EXPECT_TRUE(text.contains(tree.file(QStringLiteral("program"))));
     EXPECT_TRUE(text.contains(tree.file(QStringLiteral("media"))));
+}
+
+TEST_F(UtilitiesTest, HelpContentsAsksTheDesktopOnceAndTheProgramGoesOnWhileItAnswers)
+{
+    const QString inProgram = tree.add(QStringLiteral("program/Zephane2000.HLP"));
+    tree.add(QStringLiteral("media/Zephane2000.HLP"));
+    desktop.deferHandlerAnswers = true; // a desktop that takes its time; neither copy has a handler
+
+    session.commands.run(Command::HelpContents);
+    EXPECT_EQ(desktop.opened, QStringList{inProgram}) << "one question, about the first copy";
+    EXPECT_TRUE(messages.shown.empty()) << "the command returned before the desktop answered";
+    session.commands.run(Command::HelpContents); // pressed again while waiting
+    EXPECT_EQ(desktop.opened.size(), 1);
+
+    desktop.answerNextHandlerQuery();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("Zephane2000.HLP")));
+    EXPECT_TRUE(desktop.pendingAnswers.empty());
+
+    // the next request asks again
+    session.commands.run(Command::HelpContents);
+    EXPECT_EQ(desktop.opened.size(), 2);
+}
+
+TEST_F(UtilitiesTest, HelpContentsInTheProgramFolderModeLooksInThatFolderOnce)
+{
+    session.roots.mediaRoot = session.roots.programFolder; // the "HWI" switch
+    session.commands.run(Command::HelpContents);
+    EXPECT_TRUE(desktop.opened.isEmpty());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    const QString text = messages.last().text;
+    EXPECT_EQ(text.count(QStringLiteral("Zephane2000.HLP")), 1) << text.toStdString();
+    EXPECT_EQ(text.count(session.roots.programFolder), 1) << text.toStdString();
+
+    const QString inProgram = tree.add(QStringLiteral("program/Zephane2000.HLP")); // no handler for it
+    session.files.clearCache();
+    session.commands.run(Command::HelpContents);
+    EXPECT_EQ(desktop.opened, QStringList{inProgram});
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.last().text.count(session.roots.programFolder), 1);
 }
 
 } // namespace

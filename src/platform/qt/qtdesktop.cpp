@@ -1,10 +1,13 @@
 #include "platform/qt/qtdesktop.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -47,34 +50,52 @@ bool QtDesktop::startDetached(const QString& program, const QStringList& argumen
     return QProcess::startDetached(program, arguments);
 }
 
-namespace {
-// The first line xdg-mime prints, or nothing when it is missing, fails or takes too long.
-QString askXdgMime(const QStringList& arguments)
+void QtDesktop::openWithHandler(const QString& realPath, std::function<void(bool opened)> done)
 {
+    // Answered later even when the answer is known now, so a caller sees one order of events.
+    const auto answer = [done = std::move(done)](bool opened) {
+        QTimer::singleShot(0, qApp, [done, opened] { done(opened); });
+    };
+    if (!QFileInfo(realPath).isFile()) {
+        answer(false);
+        return;
+    }
+    const QUrl url = QUrl::fromLocalFile(realPath);
     const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
-    if (xdgMime.isEmpty())
-        return {};
-    QProcess p;
-    p.start(xdgMime, arguments);
-    if (!p.waitForFinished(3000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        p.kill();
-        return {};
+    if (xdgMime.isEmpty()) {
+        answer(QDesktopServices::openUrl(url));
+        return;
     }
-    return QString::fromLocal8Bit(p.readAllStandardOutput()).section(QLatin1Char('\n'), 0, 0).trimmed();
-}
-} // namespace
-
-bool QtDesktop::openWithHandler(const QString& realPath)
-{
-    if (!QFileInfo(realPath).isFile())
-        return false;
     // xdg-open reports success once it has started, even when nothing on the desktop takes the file's type:
-    // ask first whether a handler is registered (when the desktop can tell).
-    if (!QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty()) {
-        const QString type = askXdgMime({QStringLiteral("query"), QStringLiteral("filetype"), realPath});
-        if (type.isEmpty() ||
-            askXdgMime({QStringLiteral("query"), QStringLiteral("default"), type}).isEmpty())
-            return false;
-    }
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(realPath));
+    // ask the desktop once, without waiting for it here, whether a handler is registered for the type.
+    const QString type = QMimeDatabase().mimeTypeForFile(realPath).name();
+    auto* query = new QProcess(qApp);
+    auto* limit = new QTimer(query);
+    limit->setSingleShot(true);
+    auto finish = [query, url, answer](bool handled) {
+        if (query->property("answered").toBool())
+            return;
+        query->setProperty("answered", true);
+        query->disconnect();
+        if (query->state() != QProcess::NotRunning) {
+            query->kill();
+            query->waitForFinished(1000);
+        }
+        query->deleteLater();
+        answer(handled && QDesktopServices::openUrl(url));
+    };
+    QObject::connect(query, &QProcess::finished, query,
+                     [query, finish](int code, QProcess::ExitStatus status) {
+                         const QString handler = QString::fromLocal8Bit(query->readAllStandardOutput())
+                                                     .section(QLatin1Char('\n'), 0, 0)
+                                                     .trimmed();
+                         finish(status == QProcess::NormalExit && code == 0 && !handler.isEmpty());
+                     });
+    QObject::connect(query, &QProcess::errorOccurred, query, [finish](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            finish(false);
+    });
+    QObject::connect(limit, &QTimer::timeout, query, [finish] { finish(false); });
+    limit->start(m_handlerQueryTimeoutMs);
+    query->start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), type});
 }
