@@ -27,7 +27,8 @@ public:
     // The splash window's load. False when the program is to end. requestedMedia: a folder or disc image
     // named on the command line, opened instead of probing the drives. askOnBadMedia: a bad one is also
     // shown in a message box (a start from the desktop), not only on standard error.
-    bool start(const QString& commandLine, const QString& requestedMedia = QString(), bool askOnBadMedia = true);
+    bool start(const QString& commandLine, const QString& requestedMedia = QString(),
+               bool askOnBadMedia = true);
 
     Session& session() { return m_session; }
     SplashWindow* splash() const { return m_splash.get(); }

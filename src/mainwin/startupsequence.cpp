@@ -47,8 +47,8 @@ bool StartupSequence::SplashLoad(const QString& commandLine)
             call(m_hooks.setBusy, false);
             call(m_hooks.printError, search.requestFailure());
             if (m.askOnBadMedia)
-                m.messages.ask({errors::kTitle, search.requestFailure(), MessageIcon::Error,
-                                MessageButtons::Ok, false});
+                m.messages.ask(
+                    {errors::kTitle, search.requestFailure(), MessageIcon::Error, MessageButtons::Ok, false});
             m.processes.endProgramNow(kBadMediaStatus);
         }
         return false;
