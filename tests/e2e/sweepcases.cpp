@@ -1,6 +1,7 @@
 // What a user does with each command of the registry once its menu item was chosen: the window, panel or
 // message it opens, one control clicked for its effect, and its own way out.
 #include <QFileInfo>
+#include <QListWidget>
 #include <QWidget>
 
 #include "catalog/catalogue.h"
@@ -194,6 +195,29 @@ std::vector<SweepCase> sweepCases()
                          return k.window(viewer) && k.closeWindow(viewer, QStringLiteral("SSCommand1")) &&
                                 k.closePanel(p, QStringLiteral("SSCommand8")) && k.noBox();
                      }});
+    cases.push_back(
+        {Command::Search, -1, QStringLiteral("mnuSearch"), [](Checks& k) {
+             const QString w = QStringLiteral("frmSearch");
+             if (!k.window(w))
+                 return false;
+             // A year typed into the field lists that year's documents, once the index is built.
+             if (!Driver::click(w, QStringLiteral("txtQuery"))) {
+                 k.log.problem(QStringLiteral("txtQuery cannot be clicked"));
+                 return false;
+             }
+             Driver::keys(QStringLiteral("ctrl+a"));
+             Driver::type(QStringLiteral("1963"));
+             const bool listed = Driver::waitFor(
+                 [w] {
+                     const auto* list =
+                         qobject_cast<QListWidget*>(Driver::find(w, QStringLiteral("lstResults")));
+                     return list && list->count() > 0;
+                 },
+                 60000);
+             if (!listed)
+                 k.log.problem(QStringLiteral("typing 1963 listed no document"));
+             return listed && k.noBox() && k.closeWindow(w, QStringLiteral("cmdClose")) && k.noBox();
+         }});
     // Help
     cases.push_back(handOver(Command::HelpContents, QStringLiteral("mnuContents")));
     cases.push_back(message(Command::Register, QStringLiteral("mnuRegister"), QString(), B::Ok));

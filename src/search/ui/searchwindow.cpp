@@ -2,12 +2,14 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTextDocument>
@@ -105,6 +107,15 @@ SearchWindow::SearchWindow(QWidget* parent) : QDialog(parent)
     layout->addWidget(m_results, 1);
     layout->addWidget(m_progress);
     layout->addWidget(m_status);
+    // Its own way out, besides Escape and the frame's close box; never the default, so Enter in the field
+    // opens a result instead.
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* close = buttons->button(QDialogButtonBox::Close);
+    close->setObjectName(QStringLiteral("cmdClose"));
+    close->setAutoDefault(false);
+    close->setDefault(false);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
 
     connect(m_query, &QLineEdit::textChanged, this, &SearchWindow::queryEdited);
     connect(m_query, &QLineEdit::returnPressed, this,
