@@ -206,7 +206,7 @@ cp "$T/disc.iso" "$T/gone.iso"
 sed -i "s|^LastPath=.*|LastPath=$T/gone.iso|" "$settings"
 rm "$T/gone.iso"
 start
-box=$(wait_window '^The Zephane Folarium$' 20) || fail "no ER001 box"
+box=$(wait_window '^The Zephane Folarium$' 40) || fail "no ER001 box ($(cat "$T/err"))"
 xdotool windowactivate --sync "$box" key Escape
 wait_exit "$pid"
 [ "$status" = 0 ] || fail "Cancel on ER001 ended with status $status"
