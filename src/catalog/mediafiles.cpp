@@ -153,6 +153,27 @@ std::optional<QString> MediaFiles::resolve(const QString& mediaPath) const
     return found;
 }
 
+std::vector<std::optional<QString>> MediaFiles::resolveAll(const QString& mediaFolder,
+                                                           const QStringList& names) const
+{
+    std::vector<std::optional<QString>> out;
+    out.reserve(size_t(names.size()));
+    const std::optional<QString> dir = resolve(mediaFolder.chopped(mediaFolder.endsWith(QLatin1Char('\\'))));
+    for (const QString& name : names) {
+        // A plain file under its exact name in a folder already found inside the root is inside too. Any
+        // other case (another spelling, a link, a deeper path) takes the full look-up.
+        if (dir && isSafeName(name) && !name.contains(QLatin1Char('\\'))) {
+            const QFileInfo exact(*dir + QLatin1Char('/') + name);
+            if (exact.isFile() && !exact.isSymLink()) {
+                out.push_back(exact.filePath());
+                continue;
+            }
+        }
+        out.push_back(resolve(mediaFolder + name));
+    }
+    return out;
+}
+
 bool MediaFiles::exists(const QString& mediaPath) const
 {
     return resolve(mediaPath).has_value();

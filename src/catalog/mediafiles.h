@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include <QHash>
 #include <QString>
@@ -19,6 +20,10 @@ public:
     // "/", never resolves: a media path cannot leave its root.
     std::optional<QString> resolve(const QString& mediaPath) const;
     bool exists(const QString& mediaPath) const;
+    // resolve(mediaFolder + name) for each name, with the folder looked up once: a copy of thousands of
+    // files checks only each file itself. mediaFolder ends with its backslash.
+    std::vector<std::optional<QString>> resolveAll(const QString& mediaFolder,
+                                                   const QStringList& names) const;
 
     // Names of the files in a folder that match a pattern with "*" and "?" (case-insensitive), in the order
     // the file system lists them. The pattern is the last component: "E:\zephanes\*.jpg".

@@ -30,8 +30,9 @@ FileError BlockCopier::copy(const QString& source, const QString& target, qint64
         out->markExecutable();
     const qint64 size = in->size();
     blockSize = std::max<qint64>(blockSize, 1);
-    std::vector<char> buffer(static_cast<size_t>(blockSize));
+    std::vector<char> buffer;
     auto readFully = [&](qint64 want) -> bool {
+        buffer.resize(static_cast<size_t>(blockSize));
         qint64 got = 0;
         while (got < want) {
             const qint64 n = in->read(buffer.data() + got, want - got);
@@ -48,11 +49,30 @@ FileError BlockCopier::copy(const QString& source, const QString& target, qint64
                              : e,
                          FileFailure::Other};
     };
+    // The kernel copies between the two files where it can; otherwise each block passes through the buffer.
+    bool inKernel = true;
+    auto moveBlock = [&](qint64 want) -> FileError {
+        if (inKernel) {
+            const qint64 n = out->copyFrom(*in, want);
+            if (n < 0)
+                return out->error();
+            if (n == want)
+                return {};
+            if (n > 0)
+                return readFailed();
+            inKernel = false;
+        }
+        if (!readFully(want))
+            return readFailed();
+        if (!out->write(buffer.data(), want))
+            return out->error();
+        return {};
+    };
 
     const qint64 blocks = size / blockSize;
     for (qint64 k = 1; k <= blocks; ++k) {
-        if (!readFully(blockSize))
-            return readFailed();
+        if (const FileError e = moveBlock(blockSize); e.kind != FileFailure::None)
+            return e;
         if (budget && progress.fileShown)
             progress.fileShown(source);
         if (progress.fileBar)
@@ -62,17 +82,13 @@ FileError BlockCopier::copy(const QString& source, const QString& target, qint64
             if (progress.overallBar)
                 progress.overallBar(budget->percent());
         }
-        if (!out->write(buffer.data(), blockSize))
-            return out->error();
         if (progress.serveEvents)
             progress.serveEvents();
     }
     const qint64 rest = size - blocks * blockSize;
     if (rest > 0) {
-        if (!readFully(rest))
-            return readFailed();
-        if (!out->write(buffer.data(), rest))
-            return out->error();
+        if (const FileError e = moveBlock(rest); e.kind != FileFailure::None)
+            return e;
     }
     // A file that came out shorter or longer than the source said is no copy, whatever the steps above did.
     // (A source that grew while it was read is copied only as far as its size said.)

@@ -161,9 +161,10 @@ MediaCopy::BatchResult MediaCopy::copyAll(const QString& mediaFolder, const QStr
     progress.serveEvents = m_hooks.serveEvents;
 
     BatchResult result;
+    const std::vector<std::optional<QString>> sources = m_session.files.resolveAll(mediaFolder, names);
     for (qsizetype i = 0; i < names.size(); ++i) {
         const QString& name = names[i];
-        const auto source = m_session.files.resolve(mediaFolder + name);
+        const std::optional<QString>& source = sources[size_t(i)];
         FileError error;
         if (!source)
             error = {QStringLiteral("File not found: %1").arg(mediaFolder + name), FileFailure::Other};

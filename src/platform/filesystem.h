@@ -45,6 +45,17 @@ public:
     // Reading: the file is a program. Writing: make the committed file a program too.
     virtual bool isExecutable() const { return false; }
     virtual void markExecutable() {}
+    // Writing: moves up to size bytes from source's current position into this file without passing them
+    // through the program, where both files allow it. The bytes moved (fewer when the source ended early),
+    // 0 when this pair of files cannot do it (the caller reads and writes instead), or -1 on failure.
+    virtual qint64 copyFrom(IOpenFile& source, qint64 size)
+    {
+        (void)source;
+        (void)size;
+        return 0;
+    }
+    // The system's descriptor of the open file, or -1 when it has none.
+    virtual int descriptor() const { return -1; }
 };
 
 // The files the program copies, lists and removes on the hard disk, by real path.

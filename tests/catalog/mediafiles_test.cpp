@@ -77,6 +77,29 @@ TEST_F(Media, SymbolicLinksNeverLeadOutOfTheRoot)
     EXPECT_EQ(files.writablePath("E:\\movies\\new.avi"), tree.path() + "/movies/new.avi");
 }
 
+TEST_F(Media, ManyFilesOfOneFolderResolveAsEachAlone)
+{
+    MediaTree outside;
+    outside.add("secret.txt");
+    const QString plain = tree.add("zephanes/53A.JPG");
+    tree.add("zephanes/54b.jpg");
+    tree.add("zephanes/sub/55C.JPG");
+    tree.addFolder("zephanes/folder.jpg");
+    ASSERT_TRUE(QFile::link(outside.file("secret.txt"), tree.file("zephanes/OUT.JPG")));
+    ASSERT_TRUE(QFile::link(plain, tree.file("zephanes/IN.JPG")));
+    ASSERT_TRUE(QFile::link(outside.path(), tree.file("escape")));
+    const QStringList names{"53A.JPG",      "54B.JPG",    "OUT.JPG", "IN.JPG", "missing.jpg",
+                            "sub\\55c.jpg", "folder.jpg", "..",      ""};
+    for (const QString folder : {"E:\\zephanes\\", "E:\\ZEPHANES\\", "E:\\escape\\", "E:\\none\\"}) {
+        const auto all = files.resolveAll(folder, names);
+        ASSERT_EQ(all.size(), size_t(names.size()));
+        for (qsizetype i = 0; i < names.size(); ++i)
+            EXPECT_EQ(all[size_t(i)], files.resolve(folder + names[i])) << qPrintable(folder + names[i]);
+    }
+    EXPECT_EQ(files.resolveAll("E:\\zephanes\\", {"53A.JPG"}).front(), plain);
+    EXPECT_FALSE(files.resolveAll("E:\\zephanes\\", {"OUT.JPG"}).front());
+}
+
 TEST_F(Media, UnknownRootsResolveToNothing)
 {
     tree.add("zephanes/53A.JPG");

@@ -157,6 +157,58 @@ TEST_F(RealDisk, AnAbandonedWriteLeavesTheOldFileAndNoTemporaryFile)
     EXPECT_EQ(entries(folder.path()), QStringList{"53A.JPG"});
 }
 
+TEST_F(RealDisk, TheKernelCopyMovesWholeBlocksAndStopsShortAtTheSourcesRealEnd)
+{
+    QByteArray bytes(3 * 25000 + 1, Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        bytes[i] = char(i * 31 + i / 251);
+    const QString source = outside.add(QStringLiteral("source.jpg"), bytes);
+    FileError error;
+    auto in = fs.open(source, IFileSystem::Mode::Read, &error);
+    ASSERT_TRUE(in);
+    ASSERT_GE(in->descriptor(), 0);
+    auto out = fs.open(folder.file(QStringLiteral("copy.jpg")), IFileSystem::Mode::BatchWrite, &error);
+    ASSERT_TRUE(out);
+    EXPECT_EQ(out->copyFrom(*in, 25000), 25000);
+    EXPECT_EQ(out->copyFrom(*in, 25000), 25000);
+    // The source loses its end while it is copied: the copy gets what is there and says how much.
+    ASSERT_EQ(::truncate(QFile::encodeName(source).constData(), 60000), 0);
+    EXPECT_EQ(out->copyFrom(*in, 25001), 10000);
+    EXPECT_EQ(out->size(), 60000);
+    ASSERT_TRUE(out->commit());
+    EXPECT_EQ(contents(folder.file(QStringLiteral("copy.jpg"))), bytes.left(60000));
+
+    // A source without a descriptor (not a file of this adapter) is left to reading and writing.
+    struct Memory final : IOpenFile {
+        qint64 size() const override { return 1; }
+        qint64 read(char* data, qint64) override { return *data = 'x', 1; }
+        bool write(const char*, qint64) override { return false; }
+        bool commit() override { return false; }
+        FileError error() const override { return {}; }
+    } memory;
+    auto other = fs.open(folder.file(QStringLiteral("other.jpg")), IFileSystem::Mode::BatchWrite, &error);
+    ASSERT_TRUE(other);
+    EXPECT_EQ(other->copyFrom(memory, 1), 0);
+    EXPECT_EQ(other->size(), 0);
+}
+
+TEST_F(RealDisk, ALinkPlantedAtTheTargetWhileTheFileIsWrittenIsReplacedNotFollowed)
+{
+    const QString secret = outside.add(QStringLiteral("secret"), "untouched");
+    const QString target = folder.file(QStringLiteral("53A.JPG"));
+    FileError error;
+
+    auto file = fs.open(target, IFileSystem::Mode::Write, &error);
+    ASSERT_TRUE(file);
+    ASSERT_TRUE(file->write("photo", 5));
+    ASSERT_TRUE(QFile::link(secret, target)); // planted while the copy ran
+    ASSERT_TRUE(file->commit());
+    EXPECT_EQ(contents(secret), "untouched");
+    EXPECT_FALSE(QFileInfo(target).isSymLink());
+    EXPECT_EQ(contents(target), "photo");
+    EXPECT_EQ(entries(folder.path()), QStringList{"53A.JPG"});
+}
+
 TEST_F(RealDisk, LeftoversAreOnlyTheTemporaryNamesAndNeverFolders)
 {
     folder.add(QStringLiteral(".53A.JPG.aB3dE9.zephane-tmp"));

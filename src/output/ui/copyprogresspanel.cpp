@@ -113,8 +113,9 @@ void CopyProgressPanel::setFileText(const QString& path)
 void CopyProgressPanel::setFileBar(int percent)
 {
     m_fileValue = percent;
-    // A reset and the end show at once; values in between wait for the next frame.
-    if (percent == 0 || percent == 100 || m_shown.elapsed() >= kFrameMs)
+    // Values wait for the next frame, even a file's start and end: a copy of many small files would
+    // otherwise paint twice a file. The overall bar's end shows them.
+    if (m_shown.elapsed() >= kFrameMs)
         showPending();
     else if (!m_pending.isActive())
         m_pending.start();

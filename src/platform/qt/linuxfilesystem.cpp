@@ -23,19 +23,57 @@ QString systemText(int errnum)
     return QString::fromLocal8Bit(std::strerror(errnum));
 }
 
+// A source opened once: its size and mode come from the one fstat, and its descriptor lets a write copy
+// from it inside the kernel.
 class ReadFile final : public IOpenFile {
 public:
-    explicit ReadFile(const QString& path) : m_file(path) {}
-    bool openIt() { return m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
-    qint64 size() const override { return m_file.size(); }
-    qint64 read(char* data, qint64 maxSize) override { return m_file.read(data, maxSize); }
+    explicit ReadFile(const QString& path)
+    {
+        m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+        if (m_fd < 0) {
+            m_errno = errno;
+            return;
+        }
+        if (::fstat(m_fd, &m_stat) != 0 || S_ISDIR(m_stat.st_mode)) {
+            m_errno = S_ISDIR(m_stat.st_mode) ? EISDIR : errno;
+            ::close(m_fd);
+            m_fd = -1;
+        }
+    }
+    ~ReadFile() override
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    ReadFile(const ReadFile&) = delete;
+    ReadFile& operator=(const ReadFile&) = delete;
+
+    bool isOpen() const { return m_fd >= 0; }
+    qint64 size() const override { return m_stat.st_size; }
+    qint64 read(char* data, qint64 maxSize) override
+    {
+        for (;;) {
+            const ssize_t n = ::read(m_fd, data, size_t(maxSize));
+            if (n >= 0 || errno != EINTR) {
+                if (n < 0)
+                    m_errno = errno;
+                return n;
+            }
+        }
+    }
     bool write(const char*, qint64) override { return false; }
     bool commit() override { return false; }
-    FileError error() const override { return {m_file.errorString(), FileFailure::Other}; }
-    bool isExecutable() const override { return QFileInfo(m_file.fileName()).isExecutable(); }
+    FileError error() const override
+    {
+        return {m_errno ? systemText(m_errno) : QString(), FileFailure::Other};
+    }
+    bool isExecutable() const override { return (m_stat.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) != 0; }
+    int descriptor() const override { return m_fd; }
 
 private:
-    QFile m_file;
+    int m_fd = -1;
+    int m_errno = 0;
+    struct stat m_stat {};
 };
 
 // Calls each(name, type) for every entry of a folder but "." and "..". False with errno set when the folder
@@ -92,10 +130,9 @@ std::unique_ptr<IOpenFile> LinuxFileSystem::open(const QString& path, Mode mode,
 {
     if (mode == Mode::Read) {
         auto file = std::make_unique<ReadFile>(path);
-        if (QFileInfo(path).isDir() || !file->openIt()) {
+        if (!file->isOpen()) {
             if (error)
-                *error = QFileInfo(path).isDir() ? FileError{systemText(EISDIR), FileFailure::Other}
-                                                 : file->error();
+                *error = file->error();
             return nullptr;
         }
         return file;

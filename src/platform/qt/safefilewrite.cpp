@@ -185,6 +185,36 @@ bool SafeFileWrite::write(const char* data, qint64 size)
     return true;
 }
 
+qint64 SafeFileWrite::copyFrom(IOpenFile& source, qint64 size)
+{
+    if (m_fd < 0 || m_error.kind != FileFailure::None)
+        return -1;
+    const int in = source.descriptor();
+    if (in < 0)
+        return 0;
+    qint64 moved = 0;
+    while (moved < size) {
+        const ssize_t n = ::copy_file_range(in, nullptr, m_fd, nullptr, size_t(size - moved), 0);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            // Kernels and file systems that cannot copy between these two files say so before moving
+            // anything; the caller then reads and writes.
+            const bool unsupported = errno == EXDEV || errno == EINVAL || errno == ENOSYS ||
+                                     errno == EOPNOTSUPP || errno == EBADF || errno == EPERM;
+            if (moved == 0 && unsupported)
+                return 0;
+            fail(errno);
+            return -1;
+        }
+        if (n == 0)
+            break; // the source ended
+        moved += n;
+        m_written += n;
+    }
+    return moved;
+}
+
 bool SafeFileWrite::stillOurs() const
 {
     struct stat mine {

@@ -26,6 +26,8 @@ public:
     bool commit() override;
     FileError error() const override { return m_error; }
     void markExecutable() override { m_executable = true; }
+    qint64 copyFrom(IOpenFile& source, qint64 size) override;
+    int descriptor() const override { return m_fd; }
 
     // The real file a write to target replaces: target itself, or where its chain of links ends.
     static QByteArray destinationOf(const QByteArray& target, int* errnum);
