@@ -40,6 +40,6 @@ QString indexPath(const QString& folder, const QByteArray& fingerprint);
 void prune(const QString& folder, const QString& current, int keep = 3);
 
 // Bumped when what an index holds changes, so an index of an older program is built again.
-inline constexpr int kFormat = 1;
+inline constexpr int kFormat = 2;
 
 } // namespace indexcache

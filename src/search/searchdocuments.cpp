@@ -100,10 +100,16 @@ std::vector<SearchDocument> build()
     intro.caption = EntryDocuments::caption(DocKind::Description, catalogue::kNoEntry);
     intro.errorCode = errc::kDescription;
     c.add(std::move(intro));
+    QHash<QString, int> sharedCaptions;
+    for (const mediarules::LibraryDocument& l : mediarules::libraryDocuments())
+        ++sharedCaptions[l.caption];
     for (const mediarules::LibraryDocument& l : mediarules::libraryDocuments()) {
         SearchDocument d;
         d.path = l.path;
-        d.entry = kLibraryEntry;
+        // The thirteen magazines share one caption: each is told apart by its menu item.
+        d.entry = sharedCaptions.value(l.caption) > 1
+                      ? kLibraryEntry + QStringLiteral(": ") + QString(l.menuCaption).remove(QLatin1Char('&'))
+                      : kLibraryEntry;
         d.caption = l.caption;
         d.captionKind = l.captionKind == mediarules::CaptionKind::BeforeLoad
                             ? DocumentRequest::Caption::ViaDocumentCaption

@@ -55,9 +55,17 @@ TEST_F(SearchIndexTest, StemmingPrefixesPhrasesAccentsAndAllWords)
     // The last word while typing.
     EXPECT_EQ(titles(*index, QStringLiteral("daytona bl")), QStringList{"1964 Colors"});
     EXPECT_TRUE(titles(*index, QStringLiteral("daytona bl ")).isEmpty());
+    // A word typed part-way past its stem ("inject") still finds it.
+    EXPECT_EQ(titles(*index, QStringLiteral("fuel injecti")).size(), 2);
     // A phrase needs its words in order; the same words apart are no match.
     EXPECT_EQ(titles(*index, QStringLiteral("\"riverside red\"")), QStringList{"1964 Colors"});
     EXPECT_EQ(titles(*index, QStringLiteral("riverside red ")).size(), 2);
+    // A phrase in the title counts; one that would run from the title into the text does not.
+    EXPECT_EQ(titles(*index, QStringLiteral("\"1963 description\"")), QStringList{"1963 Description"});
+    EXPECT_TRUE(titles(*index, QStringLiteral("\"library a biography\"")).isEmpty());
+    int total = -1;
+    EXPECT_EQ(index->search(parseQuery(QStringLiteral("\"riverside red\"")), 10, &total).size(), 1u);
+    EXPECT_EQ(total, 1);
     // Any case, with or without accents.
     EXPECT_EQ(titles(*index, QStringLiteral("CITROEN")), QStringList{"Books"});
     EXPECT_EQ(titles(*index, QStringLiteral("citroën ")), QStringList{"Books"});

@@ -5,6 +5,7 @@
 #include "search/searchquery.h"
 #include "search/searchtext.h"
 #include "search/textmatches.h"
+#include "search/vocabulary.h"
 
 namespace {
 
@@ -178,8 +179,41 @@ TEST(SearchDocuments, EveryViewerDocumentOnceWithItsCaption)
     }
     EXPECT_EQ(magazines, 13);
     EXPECT_EQ(shared, 1);
+    // The magazines share the viewer's caption; the result list tells them apart by their menu items.
+    const SearchDocument* capers = searchdocuments::byPath(QStringLiteral("RichText/magcaprs.rtf"));
+    ASSERT_NE(capers, nullptr);
+    EXPECT_EQ(capers->title(), QStringLiteral("Magazines"));
+    EXPECT_EQ(capers->entry, QStringLiteral("Library: Zephane Capers"));
     EXPECT_NE(searchdocuments::byPath(QStringLiteral("richtext/intro.rtf")), nullptr);
     EXPECT_GT(docs.size(), 200u);
 }
 
 } // namespace
+
+TEST(Vocabulary, AWordBeingTypedStandsForTheStemsOfTheMostFrequentWordsItBegins)
+{
+    Vocabulary built;
+    built.add(QStringLiteral("engines"), QStringLiteral("engin"), 3);
+    built.add(QStringLiteral("engine"), QStringLiteral("engin"));
+    built.add(QStringLiteral("engineering"), QStringLiteral("engin"));
+    built.add(QStringLiteral("english"), QStringLiteral("english"), 5);
+    built.add(QStringLiteral("engraved"), QStringLiteral("engrav"), 2);
+    built.add(QStringLiteral("convertible"), QStringLiteral("convert"));
+    built.add(QStringLiteral("citroën"), QStringLiteral("citroën"));
+    built.add(QStringLiteral("engines"), QStringLiteral("engin")); // counted on, not listed twice
+    const Vocabulary v = Vocabulary::parse(built.serialize());
+    EXPECT_EQ(v.size(), 7u);
+    // The most frequent first, each stem once, at most the limit.
+    EXPECT_EQ(v.stemsOfWordsStartingWith(QStringLiteral("eng"), 10),
+              (QStringList{"english", "engin", "engrav"}));
+    EXPECT_EQ(v.stemsOfWordsStartingWith(QStringLiteral("eng"), 2), (QStringList{"english", "engin"}));
+    // A prefix longer than the word's stem still finds it.
+    EXPECT_EQ(v.stemsOfWordsStartingWith(QStringLiteral("convertib"), 10), QStringList{"convert"});
+    EXPECT_EQ(v.stemsOfWordsStartingWith(QStringLiteral("citro"), 10), QStringList{"citroën"});
+    EXPECT_TRUE(v.stemsOfWordsStartingWith(QStringLiteral("zz"), 10).isEmpty());
+    // What is not a stored vocabulary reads as an empty one.
+    EXPECT_EQ(Vocabulary::parse("not compressed at all").size(), 0u);
+    EXPECT_EQ(Vocabulary::parse(QByteArray()).size(), 0u);
+    EXPECT_EQ(Vocabulary::parse(qCompress(QByteArray("one field\nword\t\tnot-a-count-but-kept\n"))).size(),
+              1u);
+}

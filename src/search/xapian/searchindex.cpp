@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <unordered_map>
 
 #include <unistd.h>
 
@@ -17,6 +18,7 @@
 
 #include "search/searchdocuments.h"
 #include "search/searchtext.h"
+#include "search/vocabulary.h"
 #include "viewers/doc/richtextdocument.h"
 
 namespace {
@@ -25,10 +27,10 @@ const std::string kStemPrefix = "Z";
 const std::string kIdPrefix = "Q";
 const std::string kFingerprintKey = "fingerprint";
 const std::string kFormatKey = "format";
+const std::string kVocabularyKey = "vocabulary";
 constexpr Xapian::termcount kTitleWeight = 5;
-constexpr Xapian::termpos kBodyGap = 100; // phrases never join the title and the body
 constexpr int kTitleLineChars = 120;
-constexpr Xapian::termcount kPrefixExpansion = 64;
+constexpr std::size_t kPrefixExpansion = 64;
 constexpr int kBlockSize = 2048; // small tables waste less of their last block
 
 std::string utf8(const QString& s)
@@ -64,75 +66,127 @@ QString headingLine(const QString& text)
     return {};
 }
 
+// The words a document is found by: its title (the caption, the entry and the text's heading line) and its
+// text.
+QString titleOf(const SearchDocument& source, const QString& text)
+{
+    return source.title() + QLatin1Char(' ') + source.entry + QLatin1Char(' ') + headingLine(text);
+}
+
+// The index holds each word's stem with how often the document uses it, and no positions: a phrase is
+// checked in the document's stored text, which the result list reads for its snippet anyway. That keeps
+// the index smaller than the text it covers.
 class Indexer {
 public:
     Xapian::Document document(const SearchDocument& source, const QString& text)
     {
         Xapian::Document doc;
         doc.add_boolean_term(kIdPrefix + utf8(source.path.slashPath().toLower()));
-        Xapian::termpos pos = 1;
-        const QString title =
-            source.title() + QLatin1Char(' ') + source.entry + QLatin1Char(' ') + headingLine(text);
-        addWords(doc, title, pos, kTitleWeight);
-        pos += kBodyGap;
-        addWords(doc, text, pos, 1);
+        // Each stem once with its count: far fewer calls into the index than one a word.
+        m_counts.clear();
+        countWords(titleOf(source, text), kTitleWeight);
+        countWords(text, 1);
+        for (const auto& [stem, count] : m_counts)
+            doc.add_term(m_stemTerms[stem], count);
         doc.set_data(utf8(source.path.slashPath() + QLatin1Char('\n') + text));
         return doc;
     }
 
+    Vocabulary vocabulary() const
+    {
+        Vocabulary v;
+        for (auto it = m_words.cbegin(); it != m_words.cend(); ++it)
+            v.add(it.key(), m_stems[it->stem], it->occurrences);
+        return v;
+    }
+
 private:
-    void addWords(Xapian::Document& doc, const QString& text, Xapian::termpos& pos, Xapian::termcount wdf)
+    void countWords(const QString& text, Xapian::termcount weight)
     {
         for (const searchtext::Word& w : searchtext::words(text)) {
-            auto it = m_terms.find(w.term);
-            if (it == m_terms.end())
-                it = m_terms.insert(w.term, {utf8(w.term), kStemPrefix + englishStem()(utf8(w.term))});
-            doc.add_term(it->raw, wdf);
-            doc.add_posting(it->stem, pos++, wdf);
+            auto it = m_words.find(w.term);
+            if (it == m_words.end()) {
+                const std::string stem = englishStem()(utf8(w.term));
+                const auto known = m_stemNumbers.try_emplace(stem, m_stems.size());
+                if (known.second) {
+                    m_stems.push_back(fromUtf8(stem));
+                    m_stemTerms.push_back(kStemPrefix + stem);
+                }
+                it = m_words.insert(w.term, {known.first->second, 0});
+            }
+            ++it->occurrences;
+            m_counts[it->stem] += weight;
         }
     }
 
-    struct Terms {
-        std::string raw;
-        std::string stem;
+    struct Word {
+        std::size_t stem = 0; // in m_stems
+        quint32 occurrences = 0;
     };
-    QHash<QString, Terms> m_terms;
+    QHash<QString, Word> m_words; // by the folded word
+    std::unordered_map<std::string, std::size_t> m_stemNumbers;
+    std::vector<QString> m_stems;
+    std::vector<std::string> m_stemTerms;                        // as the index holds them
+    std::unordered_map<std::size_t, Xapian::termcount> m_counts; // this document's stems
 };
+
+Xapian::Query stemQuery(const QString& stem)
+{
+    return Xapian::Query(kStemPrefix + utf8(stem));
+}
 
 Xapian::Query wordQuery(const QString& word)
 {
     return Xapian::Query(kStemPrefix + englishStem()(utf8(word)));
 }
 
-Xapian::Query buildQuery(const SearchQuery& query)
+// Every word must be there; a phrase's words too (their order is checked in the text afterwards). The
+// word still being typed stands for the words of the documents that begin with it.
+Xapian::Query buildQuery(const SearchQuery& query, const Vocabulary& vocabulary)
 {
     std::vector<Xapian::Query> parts;
     for (const QueryPart& part : query.parts) {
-        if (part.words.isEmpty())
-            continue;
-        if (part.phrase) {
-            std::vector<Xapian::Query> words;
-            for (const QString& w : part.words)
-                words.push_back(wordQuery(w));
-            parts.emplace_back(Xapian::Query::OP_PHRASE, words.begin(), words.end(),
-                               Xapian::termcount(words.size()));
-            continue;
+        for (const QString& w : part.words) {
+            if (!part.prefix) {
+                parts.push_back(wordQuery(w));
+                continue;
+            }
+            std::vector<Xapian::Query> any{wordQuery(w)};
+            for (const QString& stem : vocabulary.stemsOfWordsStartingWith(w, kPrefixExpansion))
+                any.push_back(stemQuery(stem));
+            parts.emplace_back(Xapian::Query::OP_OR, any.begin(), any.end());
         }
-        Xapian::Query q = wordQuery(part.words.front());
-        if (part.prefix)
-            q = Xapian::Query(Xapian::Query::OP_OR, q,
-                              Xapian::Query(Xapian::Query::OP_WILDCARD, utf8(part.words.front()),
-                                            kPrefixExpansion, Xapian::Query::WILDCARD_LIMIT_MOST_FREQUENT));
-        parts.push_back(q);
     }
     if (parts.empty())
         return Xapian::Query::MatchNothing;
     return Xapian::Query(Xapian::Query::OP_AND, parts.begin(), parts.end());
 }
 
+// Whether every phrase of the query stands in the title or in the text, its words next to each other.
+bool phrasesHold(const SearchQuery& query, const QString& title, const QString& text,
+                 const textmatches::Stemmer& stem)
+{
+    for (const QueryPart& part : query.parts) {
+        if (!part.phrase)
+            continue;
+        const SearchQuery one{{part}};
+        // A quick look near the first places the words stand, then the whole text.
+        if (textmatches::find(title, one, stem).empty() &&
+            textmatches::findFirst(text, one, stem, 40).empty() && textmatches::find(text, one, stem).empty())
+            return false;
+    }
+    return true;
+}
+
+bool hasPhrase(const SearchQuery& query)
+{
+    return std::any_of(query.parts.cbegin(), query.parts.cend(), [](const QueryPart& p) { return p.phrase; });
+}
+
 // Writes the documents into a new single-file index at path, in one step: built and compacted beside it,
 // then renamed over whatever was there.
-void writeIndex(const std::vector<Xapian::Document>& docs, const QString& path, const QByteArray& fingerprint)
+void writeIndex(const std::vector<Xapian::Document>& docs, const QString& path, const QByteArray& fingerprint,
+                const QByteArray& vocabulary)
 {
     const QFileInfo target(path);
     if (!QDir().mkpath(target.absolutePath()))
@@ -158,6 +212,7 @@ void writeIndex(const std::vector<Xapian::Document>& docs, const QString& path, 
             db.add_document(doc);
         db.set_metadata(kFingerprintKey, fingerprint.toStdString());
         db.set_metadata(kFormatKey, std::to_string(indexcache::kFormat));
+        db.set_metadata(kVocabularyKey, vocabulary.toStdString());
         db.commit();
         db.compact(utf8(stem), Xapian::DBCOMPACT_SINGLE_FILE, kBlockSize);
         db.close();
@@ -170,6 +225,7 @@ void writeIndex(const std::vector<Xapian::Document>& docs, const QString& path, 
 
 struct SearchIndex::Impl {
     Xapian::Database db;
+    Vocabulary vocabulary;
     QString path; // empty when in memory
 };
 
@@ -193,6 +249,8 @@ std::unique_ptr<SearchIndex> SearchIndex::open(const QString& path, const QByteA
             return fail(QStringLiteral("the index was written by another version"));
         if (impl->db.get_metadata(kFingerprintKey) != fingerprint.toStdString())
             return fail(QStringLiteral("the index belongs to other media"));
+        const std::string words = impl->db.get_metadata(kVocabularyKey);
+        impl->vocabulary = Vocabulary::parse(QByteArray(words.data(), qsizetype(words.size())));
         impl->path = path;
         return std::unique_ptr<SearchIndex>(new SearchIndex(std::move(impl)));
     } catch (const Xapian::Error& e) {
@@ -218,9 +276,11 @@ std::unique_ptr<SearchIndex> SearchIndex::build(const indexcache::Media& media, 
     }
 
     auto impl = std::make_unique<Impl>();
+    const QByteArray vocabulary = indexer.vocabulary().serialize();
+    impl->vocabulary = Vocabulary::parse(vocabulary);
     if (!path.isEmpty()) {
         try {
-            writeIndex(docs, path, media.fingerprint);
+            writeIndex(docs, path, media.fingerprint, vocabulary);
             impl->db = Xapian::Database(utf8(path));
             impl->path = path;
             return std::unique_ptr<SearchIndex>(new SearchIndex(std::move(impl)));
@@ -247,10 +307,13 @@ std::vector<SearchIndex::Hit> SearchIndex::search(const SearchQuery& query, int 
         return hits;
     try {
         Xapian::Enquire enquire(d->db);
-        enquire.set_query(buildQuery(query));
-        const Xapian::MSet mset = enquire.get_mset(0, Xapian::doccount(maxHits));
+        enquire.set_query(buildQuery(query, d->vocabulary));
+        // With a phrase every candidate is read, so the count is of those that hold it.
+        const bool phrase = hasPhrase(query);
+        const Xapian::MSet mset = enquire.get_mset(
+            0, phrase ? std::max<Xapian::doccount>(d->db.get_doccount(), 1) : Xapian::doccount(maxHits));
         if (total)
-            *total = int(mset.get_matches_estimated());
+            *total = phrase ? 0 : int(mset.get_matches_estimated());
         const textmatches::Stemmer stem = searchengine::stemmer();
         for (auto it = mset.begin(); it != mset.end(); ++it) {
             const QString data = fromUtf8(it.get_document().get_data());
@@ -259,6 +322,14 @@ std::vector<SearchIndex::Hit> SearchIndex::search(const SearchQuery& query, int 
             if (!doc)
                 continue;
             const QString text = nl < 0 ? QString() : data.mid(nl + 1);
+            if (phrase) {
+                if (!phrasesHold(query, titleOf(*doc, text), text, stem))
+                    continue;
+                if (total)
+                    ++*total;
+                if (int(hits.size()) >= maxHits)
+                    continue;
+            }
             const std::vector<searchtext::Span> spans =
                 textmatches::findFirst(text, query, stem, kSnippetChars);
             Hit h;
