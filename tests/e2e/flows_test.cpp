@@ -1,10 +1,11 @@
 // Flows a user goes through, end to end in the real program: several slide shows in a row, a movie, a printed
-// booklet read back from its PDF, and a playing slide show minimized and restored.
+// booklet read back from its PDF, a playing slide show minimized and restored, and a search that opens a hit.
 #include <QCheckBox>
 #include <QFile>
 #include <QListWidget>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTextEdit>
 #include <QVideoFrame>
 #include <QVideoSink>
 #include <QVideoWidget>
@@ -269,4 +270,90 @@ TEST_F(Flows, AfterASlideShowTheMainWindowRefreshesOnceWhenAnotherProgramTakesTh
         Driver::answerBox(QMessageBox::Ok);
     }
     EXPECT_TRUE(Driver::mainWindowAnswers(9));
+}
+
+TEST_F(Flows, SearchByCtrlFOpensAHitAndF3StepsThroughItsMatches)
+{
+    const QString search = QStringLiteral("frmSearch");
+    const QString doc = QStringLiteral("txtForm");
+    ASSERT_TRUE(Driver::mainWindowAnswers(11));
+    Driver::keys(QStringLiteral("ctrl+f"));
+    const e2e::WindowFacts f = Driver::windowFacts(search);
+    ASSERT_TRUE(f.found) << "Ctrl+F in the main window opened no search window";
+    EXPECT_TRUE(f.enabled);
+    EXPECT_TRUE(f.onScreen());
+    ASSERT_TRUE(Driver::waitFor([&] {
+        QWidget* field = Driver::find(search, QStringLiteral("txtQuery"));
+        return field && field->hasFocus();
+    })) << "the query field does not have the keyboard";
+
+    // Typed as a user types; the list follows once the disc is indexed.
+    Driver::type(QStringLiteral("fuel injection"));
+    const auto rows = [&] {
+        const auto* list = qobject_cast<QListWidget*>(Driver::find(search, QStringLiteral("lstResults")));
+        return list ? list->count() : 0;
+    };
+    ASSERT_TRUE(Driver::waitFor([&] { return rows() > 0; }, 60000))
+        << "no result; status: " << Driver::text(search, QStringLiteral("lblStatus")).toStdString();
+    const QString first = Driver::gui([&] {
+        const auto* list = qobject_cast<QListWidget*>(Driver::find(search, QStringLiteral("lstResults")));
+        return list->item(0)->text();
+    });
+    const QString title = first.section(QStringLiteral(" \u2014 "), 0, 0);
+    ASSERT_FALSE(title.isEmpty()) << first.toStdString();
+
+    // Enter opens the first hit in the document viewer, its matches counted in the find bar.
+    Driver::keys(QStringLiteral("Return"));
+    const e2e::WindowFacts d = Driver::windowFacts(doc);
+    ASSERT_TRUE(d.found) << "Enter opened no document";
+    EXPECT_TRUE(d.enabled);
+    EXPECT_TRUE(d.onScreen());
+    EXPECT_TRUE(d.title.endsWith(title)) << d.title.toStdString() << " / " << title.toStdString();
+    const QString count = QStringLiteral("findBar/lblFindCount");
+    const QRegularExpression counted(QStringLiteral("^(\\d+) of (\\d+)$"));
+    ASSERT_TRUE(Driver::waitFor([&] { return counted.match(Driver::text(doc, count)).hasMatch(); }))
+        << "find bar: " << Driver::text(doc, count).toStdString();
+    const int matches = counted.match(Driver::text(doc, count)).captured(2).toInt();
+    EXPECT_EQ(Driver::text(doc, count), QStringLiteral("1 of %1").arg(matches));
+    ASSERT_GE(matches, 2);
+    const auto selected = [&] {
+        return Driver::gui([&] {
+            auto* text = qobject_cast<QTextEdit*>(Driver::find(doc, QStringLiteral("rtbText")));
+            return text ? text->textCursor().selectedText().toLower() : QString();
+        });
+    };
+    EXPECT_TRUE(selected().startsWith(QStringLiteral("fuel")) ||
+                selected().startsWith(QStringLiteral("inject")))
+        << selected().toStdString();
+
+    // F3 on through every match and round to the first; Shift+F3 back.
+    for (int k = 2; k <= matches + 1; ++k) {
+        Driver::keys(QStringLiteral("F3"));
+        const QString want = QStringLiteral("%1 of %2").arg(k > matches ? 1 : k).arg(matches);
+        EXPECT_TRUE(Driver::waitFor([&] { return Driver::text(doc, count) == want; }, 3000))
+            << "after F3: " << Driver::text(doc, count).toStdString() << ", not " << want.toStdString();
+        const QString word = selected();
+        EXPECT_TRUE(word.startsWith(QStringLiteral("fuel")) || word.startsWith(QStringLiteral("inject")))
+            << word.toStdString();
+    }
+    Driver::keys(QStringLiteral("shift+F3"));
+    EXPECT_TRUE(Driver::waitFor(
+        [&] { return Driver::text(doc, count) == QStringLiteral("%1 of %1").arg(matches); }, 3000))
+        << "after Shift+F3: " << Driver::text(doc, count).toStdString();
+
+    // Escape closes the find bar and leaves the document open.
+    Driver::keys(QStringLiteral("Escape"));
+    EXPECT_TRUE(Driver::waitFor(
+        [&] {
+            QWidget* bar = Driver::find(doc, QStringLiteral("findBar"));
+            return bar && !bar->isVisible();
+        },
+        3000))
+        << "Escape left the find bar open";
+    EXPECT_TRUE(Driver::gui([&] { return Driver::topLevel(doc) != nullptr; }))
+        << "Escape closed the document";
+
+    ASSERT_TRUE(closeBy(doc, QStringLiteral("SSCommand1")));
+    ASSERT_TRUE(closeBy(search, QStringLiteral("cmdClose")));
+    EXPECT_TRUE(Driver::mainWindowAnswers(20));
 }

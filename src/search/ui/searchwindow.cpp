@@ -29,7 +29,17 @@ public:
     {
         QStyleOptionViewItem o = option;
         initStyleOption(&o, index);
-        const QString html = index.data(SearchWindow::kSnippetRole).toString();
+        QString html = index.data(SearchWindow::kSnippetRole).toString();
+        // The entry's muted grey is unreadable on the selection's colour: there it takes the selected text's
+        // colour, a little toned down.
+        if (option.state & QStyle::State_Selected) {
+            const QColor on = option.palette.color(QPalette::HighlightedText);
+            const QColor under = option.palette.color(QPalette::Highlight);
+            const QColor muted = QColor::fromRgbF(on.redF() * 0.8f + under.redF() * 0.2f,
+                                                  on.greenF() * 0.8f + under.greenF() * 0.2f,
+                                                  on.blueF() * 0.8f + under.blueF() * 0.2f);
+            html.replace(SearchWindow::kMutedStyle, QStringLiteral("color:") + muted.name());
+        }
         o.text.clear();
         QStyle* style = o.widget ? o.widget->style() : QApplication::style();
         style->drawControl(QStyle::CE_ItemViewItem, &o, painter, o.widget);
@@ -159,9 +169,8 @@ void SearchWindow::showRows(const std::vector<SearchRow>& rows)
         auto* item = new QListWidgetItem(m_results);
         // Read as one line: title, entry and the text around the match.
         item->setText(r.title + QStringLiteral(" \u2014 ") + r.entry + QStringLiteral(": ") + r.snippet);
-        item->setData(kSnippetRole,
-                      QStringLiteral("<b>%1</b> &nbsp;<span style=\"color:gray\">%2</span><br>%3")
-                          .arg(escaped(r.title), escaped(r.entry), r.snippetHtml));
+        item->setData(kSnippetRole, QStringLiteral("<b>%1</b> &nbsp;<span style=\"%2\">%3</span><br>%4")
+                                        .arg(escaped(r.title), kMutedStyle, escaped(r.entry), r.snippetHtml));
         item->setToolTip(r.document ? r.document->path.relative() : QString());
     }
     if (!rows.empty())

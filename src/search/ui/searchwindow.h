@@ -30,6 +30,8 @@ public:
     QProgressBar* barProgress() const { return m_progress; }
 
     static constexpr int kSnippetRole = Qt::UserRole + 1;
+    // How a row's entry is set off from its title (on the selection it takes the selected text's colour).
+    static constexpr QLatin1String kMutedStyle{"color:gray"};
 
 signals:
     void queryEdited(const QString& text);
