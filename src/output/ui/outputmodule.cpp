@@ -17,6 +17,7 @@
 #include "session/ports.h"
 #include "session/session.h"
 #include "shared/ui/documentwindow.h"
+#include "shared/ui/eventpump.h"
 #include "shared/ui/mainframe.h"
 #include "utils/ui/topmost.h"
 #include "viewers/documentopener.h"
@@ -35,15 +36,15 @@ OutputModule::OutputModule(Session& session, const Ports& ports, IMainFrame& fra
       m_booklet(session, ports.printer, ports.messages), m_copyPanel(new CopyProgressPanel(frame)),
       m_saverPanel(new SaverInstallPanel(frame)), m_bookletPanel(new BookletPanel(frame)), m_help(viewer)
 {
-    // Events are served after every block so the main window repaints while it is disabled.
+    // Events are served between blocks so the main window repaints while it is disabled.
     // One owner of the hourglass: a step that switches it on twice or off when it is off changes nothing.
     const auto busyPointer = [this](bool busy) { m_busy.set(busy); };
-    m_copy.setHooks({busyPointer, [] { QCoreApplication::processEvents(QEventLoop::AllEvents); }});
+    m_copy.setHooks({busyPointer, EventPump()});
     m_copy.setView(m_copyPanel.data());
     QObject::connect(m_copyPanel, &QObject::destroyed, [this] { m_copy.setView(nullptr); });
     m_installer.setHooks(
         {[] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); }, busyPointer});
-    m_photoList.setHooks({busyPointer, [] { QCoreApplication::processEvents(QEventLoop::AllEvents); }});
+    m_photoList.setHooks({busyPointer, EventPump()});
     m_booklet.setBusyPointer(busyPointer);
 
     QObject::connect(m_copyPanel, &CopyProgressPanel::copyClicked, m_copyPanel, [this] { m_copy.copy(); });
