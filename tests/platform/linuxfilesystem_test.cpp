@@ -178,6 +178,14 @@ TEST_F(RealDisk, TheKernelCopyMovesWholeBlocksAndStopsShortAtTheSourcesRealEnd)
     ASSERT_TRUE(out->commit());
     EXPECT_EQ(contents(folder.file(QStringLiteral("copy.jpg"))), bytes.left(60000));
 
+    // A pipe or a folder under a photo's name is refused at once, never waited on.
+    const QString pipe = outside.file(QStringLiteral("pipe.jpg"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_FALSE(fs.open(pipe, IFileSystem::Mode::Read, &error));
+    EXPECT_EQ(error.text, QStringLiteral("Not a regular file"));
+    EXPECT_FALSE(fs.open(outside.path(), IFileSystem::Mode::Read, &error));
+    EXPECT_FALSE(error.text.isEmpty());
+
     // A source without a descriptor (not a file of this adapter) is left to reading and writing.
     struct Memory final : IOpenFile {
         qint64 size() const override { return 1; }

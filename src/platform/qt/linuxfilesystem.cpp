@@ -29,13 +29,16 @@ class ReadFile final : public IOpenFile {
 public:
     explicit ReadFile(const QString& path)
     {
-        m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+        // Without waiting: a pipe planted under a photo's name must not hold the copy up.
+        m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (m_fd < 0) {
             m_errno = errno;
             return;
         }
-        if (::fstat(m_fd, &m_stat) != 0 || S_ISDIR(m_stat.st_mode)) {
-            m_errno = S_ISDIR(m_stat.st_mode) ? EISDIR : errno;
+        if (::fstat(m_fd, &m_stat) != 0 || !S_ISREG(m_stat.st_mode)) {
+            m_errno = S_ISDIR(m_stat.st_mode) ? EISDIR : (S_ISREG(m_stat.st_mode) ? errno : EINVAL);
+            if (m_errno == EINVAL)
+                m_text = QStringLiteral("Not a regular file");
             ::close(m_fd);
             m_fd = -1;
         }
@@ -65,7 +68,7 @@ public:
     bool commit() override { return false; }
     FileError error() const override
     {
-        return {m_errno ? systemText(m_errno) : QString(), FileFailure::Other};
+        return {!m_text.isEmpty() ? m_text : m_errno ? systemText(m_errno) : QString(), FileFailure::Other};
     }
     bool isExecutable() const override { return (m_stat.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) != 0; }
     int descriptor() const override { return m_fd; }
@@ -73,6 +76,7 @@ public:
 private:
     int m_fd = -1;
     int m_errno = 0;
+    QString m_text; // where errno has no fitting description
     struct stat m_stat {};
 };
 
