@@ -4,8 +4,12 @@
 #include "search/xapian/searchindex.h"
 
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
 #include <cstdio>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <unordered_map>
 
 #include <unistd.h>
@@ -183,43 +187,102 @@ bool hasPhrase(const SearchQuery& query)
     return std::any_of(query.parts.cbegin(), query.parts.cend(), [](const QueryPart& p) { return p.phrase; });
 }
 
-// Writes the documents into a new single-file index at path, in one step: built and compacted beside it,
-// then renamed over whatever was there.
-void writeIndex(const std::vector<Xapian::Document>& docs, const QString& path, const QByteArray& fingerprint,
-                const QByteArray& vocabulary)
-{
-    const QFileInfo target(path);
-    if (!QDir().mkpath(target.absolutePath()))
-        throw Xapian::DatabaseCreateError("cannot create the folder " + utf8(target.absolutePath()));
-    const QString stem = path + QStringLiteral(".tmp-") + QString::number(::getpid());
-    const QString buildDir = stem + QStringLiteral(".d");
-    QDir(buildDir).removeRecursively();
-    struct Cleanup {
-        QString dir, file;
-        ~Cleanup()
-        {
-            QDir(dir).removeRecursively();
-            QFile::remove(file);
-        }
-    } cleanup{buildDir, stem};
+// Writes a new single-file index at path: the documents go into a build folder beside it as they come,
+// which is compacted into one file at the end and renamed over whatever was there. An abandoned or failed
+// write leaves nothing behind.
+class IndexWriter {
+public:
+    explicit IndexWriter(const QString& path)
+        : m_path(path), m_stem(path + QStringLiteral(".tmp-") + QString::number(::getpid())),
+          m_buildDir(m_stem + QStringLiteral(".d"))
     {
+        const QFileInfo target(path);
+        if (!QDir().mkpath(target.absolutePath()))
+            throw Xapian::DatabaseCreateError("cannot create the folder " + utf8(target.absolutePath()));
+        QDir(m_buildDir).removeRecursively();
         // No term lists: the index is only ever searched, never edited, and they would add half its size. No
         // syncing either: this copy is thrown away once it is compacted into the file that counts.
-        Xapian::WritableDatabase db(utf8(buildDir), Xapian::DB_CREATE_OR_OVERWRITE |
-                                                        Xapian::DB_BACKEND_GLASS | Xapian::DB_NO_TERMLIST |
-                                                        Xapian::DB_NO_SYNC);
-        for (const Xapian::Document& doc : docs)
-            db.add_document(doc);
-        db.set_metadata(kFingerprintKey, fingerprint.toStdString());
-        db.set_metadata(kFormatKey, std::to_string(indexcache::kFormat));
-        db.set_metadata(kVocabularyKey, vocabulary.toStdString());
-        db.commit();
-        db.compact(utf8(stem), Xapian::DBCOMPACT_SINGLE_FILE, kBlockSize);
-        db.close();
+        m_db = Xapian::WritableDatabase(utf8(m_buildDir), Xapian::DB_CREATE_OR_OVERWRITE |
+                                                              Xapian::DB_BACKEND_GLASS |
+                                                              Xapian::DB_NO_TERMLIST | Xapian::DB_NO_SYNC);
     }
-    if (std::rename(QFile::encodeName(stem).constData(), QFile::encodeName(path).constData()) != 0)
-        throw Xapian::DatabaseCreateError("cannot rename the new index to " + utf8(path));
-}
+    ~IndexWriter()
+    {
+        try {
+            m_db.close();
+        } catch (const Xapian::Error&) {
+        }
+        QDir(m_buildDir).removeRecursively();
+        QFile::remove(m_stem);
+    }
+    IndexWriter(const IndexWriter&) = delete;
+    IndexWriter& operator=(const IndexWriter&) = delete;
+
+    void add(const Xapian::Document& doc) { m_db.add_document(doc); }
+
+    void finish(const QByteArray& fingerprint, const QByteArray& vocabulary)
+    {
+        m_db.set_metadata(kFingerprintKey, fingerprint.toStdString());
+        m_db.set_metadata(kFormatKey, std::to_string(indexcache::kFormat));
+        m_db.set_metadata(kVocabularyKey, vocabulary.toStdString());
+        m_db.commit();
+        m_db.compact(utf8(m_stem), Xapian::DBCOMPACT_SINGLE_FILE, kBlockSize);
+        m_db.close();
+        if (std::rename(QFile::encodeName(m_stem).constData(), QFile::encodeName(m_path).constData()) != 0)
+            throw Xapian::DatabaseCreateError("cannot rename the new index to " + utf8(m_path));
+    }
+
+private:
+    QString m_path, m_stem, m_buildDir;
+    Xapian::WritableDatabase m_db;
+};
+
+// Reading the documents is most of the work of a build: a second thread reads them in order while the
+// building thread indexes and writes what has been read.
+class ReadAhead {
+public:
+    explicit ReadAhead(const std::vector<indexcache::Source>& sources)
+        : m_sources(sources), m_texts(sources.size()), m_thread([this] { run(); })
+    {
+    }
+    ~ReadAhead()
+    {
+        m_stop = true;
+        m_thread.join();
+    }
+    ReadAhead(const ReadAhead&) = delete;
+    ReadAhead& operator=(const ReadAhead&) = delete;
+
+    // The text of document i, once read (empty when it cannot be read at all).
+    QString take(std::size_t i)
+    {
+        std::unique_lock lock(m_mutex);
+        m_ready.wait(lock, [&] { return m_read > i; });
+        return std::move(m_texts[i]);
+    }
+
+private:
+    void run()
+    {
+        for (std::size_t i = 0; i < m_sources.size() && !m_stop; ++i) {
+            QString text = searchengine::documentText(m_sources[i].realPath);
+            {
+                const std::lock_guard lock(m_mutex);
+                m_texts[i] = std::move(text);
+                m_read = i + 1;
+            }
+            m_ready.notify_one();
+        }
+    }
+
+    const std::vector<indexcache::Source>& m_sources;
+    std::vector<QString> m_texts;
+    std::mutex m_mutex;
+    std::condition_variable m_ready;
+    std::size_t m_read = 0;
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread; // last: it starts once everything above is there
+};
 
 } // namespace
 
@@ -264,31 +327,53 @@ std::unique_ptr<SearchIndex> SearchIndex::build(const indexcache::Media& media, 
     Indexer indexer;
     std::vector<Xapian::Document> docs;
     docs.reserve(media.sources.size());
+    std::unique_ptr<IndexWriter> writer;
+    QString why;
+    const auto keepInMemory = [&](const Xapian::Error& e) {
+        writer.reset();
+        why = QStringLiteral("the index is kept in memory: ") + fromUtf8(e.get_description());
+    };
+    if (!path.isEmpty()) {
+        try {
+            writer = std::make_unique<IndexWriter>(path);
+        } catch (const Xapian::Error& e) {
+            keepInMemory(e);
+        }
+    }
     const int total = int(media.sources.size());
-    int done = 0;
-    for (const indexcache::Source& s : media.sources) {
-        bool readable = false;
-        const QString text = searchengine::documentText(s.realPath, &readable);
-        // A file that cannot be read at all is still found by its caption.
-        docs.push_back(indexer.document(*s.document, text));
-        if (progress && !progress(++done, total))
-            return nullptr;
+    {
+        ReadAhead texts(media.sources);
+        for (int i = 0; i < total; ++i) {
+            // A file that cannot be read at all is still found by its caption.
+            docs.push_back(indexer.document(*media.sources[size_t(i)].document, texts.take(size_t(i))));
+            if (writer) {
+                try {
+                    writer->add(docs.back());
+                } catch (const Xapian::Error& e) {
+                    keepInMemory(e);
+                }
+            }
+            if (progress && !progress(i + 1, total))
+                return nullptr;
+        }
     }
 
     auto impl = std::make_unique<Impl>();
     const QByteArray vocabulary = indexer.vocabulary().serialize();
     impl->vocabulary = Vocabulary::parse(vocabulary);
-    if (!path.isEmpty()) {
+    if (writer) {
         try {
-            writeIndex(docs, path, media.fingerprint, vocabulary);
+            writer->finish(media.fingerprint, vocabulary);
+            writer.reset();
             impl->db = Xapian::Database(utf8(path));
             impl->path = path;
             return std::unique_ptr<SearchIndex>(new SearchIndex(std::move(impl)));
         } catch (const Xapian::Error& e) {
-            if (note)
-                *note = QStringLiteral("the index is kept in memory: ") + fromUtf8(e.get_description());
+            keepInMemory(e);
         }
     }
+    if (note && !why.isEmpty())
+        *note = why;
     Xapian::WritableDatabase memory(std::string(), Xapian::DB_BACKEND_INMEMORY);
     for (const Xapian::Document& doc : docs)
         memory.add_document(doc);
