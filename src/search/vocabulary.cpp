@@ -52,7 +52,7 @@ QByteArray Vocabulary::serialize() const
         out += QByteArray::number(e.count);
         out += '\n';
     }
-    return qCompress(out, 9);
+    return qCompress(out);
 }
 
 Vocabulary Vocabulary::parse(const QByteArray& bytes)
