@@ -35,10 +35,15 @@ public:
             m_errno = errno;
             return;
         }
-        if (::fstat(m_fd, &m_stat) != 0 || !S_ISREG(m_stat.st_mode)) {
-            m_errno = S_ISDIR(m_stat.st_mode) ? EISDIR : (S_ISREG(m_stat.st_mode) ? errno : EINVAL);
-            if (m_errno == EINVAL)
-                m_text = QStringLiteral("Not a regular file");
+        if (::fstat(m_fd, &m_stat) != 0) {
+            m_errno = errno;
+        } else if (S_ISDIR(m_stat.st_mode)) {
+            m_errno = EISDIR;
+        } else if (!S_ISREG(m_stat.st_mode)) {
+            m_errno = EINVAL;
+            m_text = QStringLiteral("Not a regular file");
+        }
+        if (m_errno != 0) {
             ::close(m_fd);
             m_fd = -1;
         }
