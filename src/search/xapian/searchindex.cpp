@@ -187,6 +187,17 @@ bool hasPhrase(const SearchQuery& query)
     return std::any_of(query.parts.cbegin(), query.parts.cend(), [](const QueryPart& p) { return p.phrase; });
 }
 
+// Where the short-lived build copy goes: the runtime folder, kept in memory on a desktop, spares the disk
+// creating and deleting its tables; beside the index where there is none.
+QString buildFolder(const QString& stem)
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir() && QFileInfo(runtime).isWritable())
+        return runtime + QStringLiteral("/zephane-index-") + QString::number(::getpid()) +
+               QStringLiteral(".d");
+    return stem + QStringLiteral(".d");
+}
+
 // Writes a new single-file index at path: the documents go into a build folder beside it as they come,
 // which is compacted into one file at the end and renamed over whatever was there. An abandoned or failed
 // write leaves nothing behind.
@@ -194,7 +205,7 @@ class IndexWriter {
 public:
     explicit IndexWriter(const QString& path)
         : m_path(path), m_stem(path + QStringLiteral(".tmp-") + QString::number(::getpid())),
-          m_buildDir(m_stem + QStringLiteral(".d"))
+          m_buildDir(buildFolder(m_stem))
     {
         const QFileInfo target(path);
         if (!QDir().mkpath(target.absolutePath()))
