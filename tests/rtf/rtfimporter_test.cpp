@@ -5,6 +5,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTemporaryDir>
 #include <QTextTable>
 
 #include <gtest/gtest.h>
@@ -461,4 +462,36 @@ TEST(RtfImporter, LoadingAFileThatCannotBeReadLeavesTheDocument)
     const auto loaded = loadRichTextFile(QStringLiteral(ZEPHANE_TEST_DATA "/rtf/wordpad.rtf"), doc);
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->textLength, richTextLength(doc));
+}
+
+TEST(RtfImporter, LoadingAFileReadsAllOfItUpToTheCap)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("long.rtf"));
+    QByteArray body = "{\\rtf1 ";
+    while (body.size() < 200 * 1024) // longer than one read step
+        body += "word ";
+    body += "last}";
+    QFile out(path);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(body);
+    out.close();
+
+    QTextDocument doc;
+    RtfLimits limits;
+    auto loaded = loadRichTextFile(path, doc, nullptr, limits);
+    ASSERT_TRUE(loaded);
+    EXPECT_FALSE(loaded->truncated);
+    EXPECT_TRUE(doc.toPlainText().endsWith(QStringLiteral("word last")));
+
+    limits.maxInputBytes = body.size(); // exactly the file: nothing is cut
+    loaded = loadRichTextFile(path, doc, nullptr, limits);
+    ASSERT_TRUE(loaded);
+    EXPECT_FALSE(loaded->truncated);
+
+    limits.maxInputBytes = body.size() - 3; // "st}" is left out
+    loaded = loadRichTextFile(path, doc, nullptr, limits);
+    ASSERT_TRUE(loaded);
+    EXPECT_TRUE(loaded->truncated);
+    EXPECT_FALSE(doc.toPlainText().contains(QStringLiteral("last")));
 }

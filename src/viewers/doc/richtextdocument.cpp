@@ -1,5 +1,7 @@
 #include "viewers/doc/richtextdocument.h"
 
+#include <algorithm>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -12,6 +14,25 @@
 #include "viewers/doc/rtfcodepage.h"
 
 namespace {
+
+// At most cap bytes of the file. The buffer grows with what the file holds: one the size of the cap, tens
+// of megabytes, would be mapped and unmapped again for every small document.
+QByteArray readAtMost(QFile& file, qint64 cap)
+{
+    constexpr qint64 kStep = 64 * 1024;
+    QByteArray bytes;
+    const qint64 expected = std::clamp<qint64>(file.size() + 1, 1, cap);
+    while (bytes.size() < cap) {
+        const qint64 had = bytes.size();
+        const qint64 step = std::min(cap - had, std::max(expected - had, kStep));
+        bytes.resize(qsizetype(had + step));
+        const qint64 got = file.read(bytes.data() + had, step);
+        bytes.resize(qsizetype(had + std::max<qint64>(got, 0)));
+        if (got <= 0)
+            break;
+    }
+    return bytes;
+}
 
 QString blockText(const QTextBlock& block)
 {
@@ -97,7 +118,7 @@ std::optional<RtfImportResult> loadRichTextFile(const QString& path, QTextDocume
             *error = file.errorString();
         return std::nullopt;
     }
-    const QByteArray bytes = file.read(limits.maxInputBytes + 1);
+    const QByteArray bytes = readAtMost(file, qint64(limits.maxInputBytes) + 1);
     if (file.error() != QFileDevice::NoError) {
         if (error)
             *error = file.errorString();
