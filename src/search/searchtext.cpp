@@ -114,12 +114,56 @@ QString fold(const QString& word)
     return out;
 }
 
+namespace {
+
+bool isAsciiLetterOrDigit(char16_t u)
+{
+    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9');
+}
+
+// Most words of a document are plain ASCII with plain ASCII after them: such a word is its own folded form
+// in lower case, with no look-ups. Returns its end, or -1 when the word needs the full rules.
+int plainAsciiWordEnd(const char16_t* text, int start, int n)
+{
+    int end = start;
+    while (end < n && isAsciiLetterOrDigit(text[end]))
+        ++end;
+    if (end < n && (text[end] >= 0x80 || text[end] == u'\''))
+        return -1; // an accent, an apostrophe or a letter of another script may carry the word on
+    return end;
+}
+
+QString asciiLower(const char16_t* text, int length)
+{
+    QString out(length, Qt::Uninitialized);
+    char16_t* o = reinterpret_cast<char16_t*>(out.data());
+    for (int k = 0; k < length; ++k)
+        o[k] = text[k] >= 'A' && text[k] <= 'Z' ? char16_t(text[k] - 'A' + 'a') : text[k];
+    return out;
+}
+
+} // namespace
+
 std::vector<Word> words(const QString& text)
 {
     std::vector<Word> out;
     const int n = int(text.size());
+    const auto* units16 = reinterpret_cast<const char16_t*>(text.constData());
     int i = 0;
     while (i < n) {
+        if (units16[i] < 0x80) {
+            if (!isAsciiLetterOrDigit(units16[i])) {
+                ++i;
+                continue;
+            }
+            const int end = plainAsciiWordEnd(units16, i, n);
+            if (end >= 0) {
+                if (end - i <= kMaxWordLength)
+                    out.push_back({i, end - i, asciiLower(units16 + i, end - i)});
+                i = end;
+                continue;
+            }
+        }
         int units = 1;
         char32_t c = codePointAt(text, i, &units);
         if (!isWordChar(c) || QChar::isMark(c)) {

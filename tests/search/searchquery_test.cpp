@@ -57,6 +57,20 @@ TEST(SearchText, CutsWordsAtPunctuationAndKeepsInnerApostrophes)
     EXPECT_TRUE(terms(QString()).isEmpty());
 }
 
+TEST(SearchText, AnAsciiWordRunsOnIntoWhatFollowsIt)
+{
+    // Accents, combining marks, curly apostrophes and other scripts carry a word that began in plain ASCII.
+    EXPECT_EQ(terms(QStringLiteral("naïve Cafe\u0301 Drivers\u2019s Zo\u00EB-X abc\u6F22\u5B57 MOTOR'")),
+              (QStringList{"naive", "cafe", "drivers's", "zoe", "x", "abc\u6F22\u5B57", "motor"}));
+    const auto words = searchtext::words(QStringLiteral("Cafe\u0301 bar"));
+    ASSERT_EQ(words.size(), 2u);
+    EXPECT_EQ(words[0].length, 5); // the mark belongs to the word
+    EXPECT_EQ(words[1].start, 6);
+    // The length limit holds on either side of a plain word.
+    EXPECT_EQ(terms(QString(searchtext::kMaxWordLength, QLatin1Char('A'))).size(), 1);
+    EXPECT_TRUE(terms(QString(searchtext::kMaxWordLength + 1, QLatin1Char('A'))).isEmpty());
+}
+
 TEST(SearchText, FindsNeedlesWhateverTheirCaseAndAccents)
 {
     const QString text = QStringLiteral("Résumé, RESUME and resume; Straße");
