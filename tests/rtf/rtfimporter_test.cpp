@@ -2,10 +2,10 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
-#include <QTemporaryDir>
 #include <QTextTable>
 
 #include <gtest/gtest.h>
@@ -62,7 +62,7 @@ QTextTable* firstTable(const QTextDocument& doc)
     return nullptr;
 }
 
-}  // namespace
+} // namespace
 
 // --- tokenizer -----------------------------------------------------------------------------------------
 
@@ -79,7 +79,7 @@ TEST(RtfTokenizer, SplitsWordsSymbolsHexAndText)
     EXPECT_EQ(t.param, 1);
     t = tok.next();
     EXPECT_EQ(t.kind, K::Text);
-    EXPECT_EQ(t.name, "Hi");  // the blank after \b1 delimits the word
+    EXPECT_EQ(t.name, "Hi"); // the blank after \b1 delimits the word
     t = tok.next();
     EXPECT_EQ(t.kind, K::Hex);
     EXPECT_EQ(t.param, 0xE9);
@@ -88,7 +88,7 @@ TEST(RtfTokenizer, SplitsWordsSymbolsHexAndText)
     EXPECT_EQ(t.param, '~');
     t = tok.next();
     EXPECT_EQ(t.name, "par");
-    EXPECT_EQ(tok.next().kind, K::GroupClose);  // line ends are ignored
+    EXPECT_EQ(tok.next().kind, K::GroupClose); // line ends are ignored
     EXPECT_EQ(tok.next().kind, K::End);
     EXPECT_EQ(tok.next().kind, K::End);
 }
@@ -100,21 +100,21 @@ TEST(RtfTokenizer, BoundsHostileWordsParametersAndBinaryData)
     RtfTokenizer a(longWord);
     auto t = a.next();
     EXPECT_EQ(t.kind, K::Word);
-    EXPECT_TRUE(t.name.empty());  // too long: reported nameless, never truncated into a real word
+    EXPECT_TRUE(t.name.empty()); // too long: reported nameless, never truncated into a real word
     EXPECT_EQ(a.next().name, "x");
 
     RtfTokenizer b("\\fs99999999999999999999 \\li-99999999999999");
     EXPECT_EQ(b.next().param, RtfTokenizer::kMaxParameter);
     EXPECT_EQ(b.next().param, -RtfTokenizer::kMaxParameter);
 
-    RtfTokenizer c("\\bin1000000 {}\\");  // more binary than there is input
+    RtfTokenizer c("\\bin1000000 {}\\"); // more binary than there is input
     EXPECT_EQ(c.next().name, "bin");
     t = c.next();
     EXPECT_EQ(t.kind, K::Binary);
-    EXPECT_EQ(t.name, "{}\\");  // braces inside the data are data
+    EXPECT_EQ(t.name, "{}\\"); // braces inside the data are data
     EXPECT_EQ(c.next().kind, K::End);
 
-    RtfTokenizer d("\\'zz\\'4");  // broken escapes yield nothing but the bytes after them
+    RtfTokenizer d("\\'zz\\'4"); // broken escapes yield nothing but the bytes after them
     t = d.next();
     EXPECT_EQ(t.kind, K::Text);
     EXPECT_EQ(t.name, "zz");
@@ -132,7 +132,7 @@ TEST(RtfImporter, WordPadDocumentRendersTextFormatsAndPicture)
         << qPrintable(d->text);
     EXPECT_TRUE(d->text.contains(QStringLiteral("Café crème costs € 5 — “quoted”")));
     EXPECT_TRUE(d->text.contains(QStringLiteral("•\tBullet item")));
-    EXPECT_FALSE(d->text.contains(QStringLiteral("Msftedit")));  // the generator group is skipped
+    EXPECT_FALSE(d->text.contains(QStringLiteral("Msftedit"))); // the generator group is skipped
     EXPECT_EQ(d->result.pictures, 1);
     EXPECT_EQ(d->result.placeholders, 0);
 
@@ -149,7 +149,7 @@ TEST(RtfImporter, WordPadDocumentRendersTextFormatsAndPicture)
     EXPECT_EQ(blockOf(d->doc, QStringLiteral("Centered")).alignment() & Qt::AlignHorizontal_Mask,
               Qt::AlignHCenter);
     const QTextBlockFormat bullet = blockOf(d->doc, QStringLiteral("Bullet item"));
-    EXPECT_DOUBLE_EQ(bullet.leftMargin(), 48.0);   // 720 twips
+    EXPECT_DOUBLE_EQ(bullet.leftMargin(), 48.0); // 720 twips
     EXPECT_DOUBLE_EQ(bullet.textIndent(), -48.0);
     EXPECT_EQ(blockOf(d->doc, QStringLiteral("Second page")).pageBreakPolicy(),
               QTextFormat::PageBreak_AlwaysBefore);
@@ -174,10 +174,10 @@ TEST(RtfImporter, Word97DocumentRendersTableLinkCodePagesAndSkipsHiddenParts)
         EXPECT_FALSE(t.contains(QLatin1String(hidden))) << hidden;
     EXPECT_TRUE(t.startsWith(QStringLiteral("1963 Description\nVisit the club site today.\n")));
     EXPECT_TRUE(t.contains(QStringLiteral("Year\tModel\tPrice\n1963\tCoupe\t£ 1,500\nAfter the table.")));
-    EXPECT_TRUE(t.contains(QStringLiteral("Привет")));          // \fcharset204 decoded as Windows-1251
-    EXPECT_TRUE(t.contains(QStringLiteral("Greek ααβ")));       // \upr takes \ud; \u945 skips its fallback
-    EXPECT_TRUE(t.contains(QStringLiteral("Smile \U0001F600 end")));  // a surrogate pair from two \u
-    EXPECT_TRUE(t.contains(QStringLiteral("1.\tList item")));   // \listtext is shown as written
+    EXPECT_TRUE(t.contains(QStringLiteral("Привет")));    // \fcharset204 decoded as Windows-1251
+    EXPECT_TRUE(t.contains(QStringLiteral("Greek ααβ"))); // \upr takes \ud; \u945 skips its fallback
+    EXPECT_TRUE(t.contains(QStringLiteral("Smile \U0001F600 end"))); // a surrogate pair from two \u
+    EXPECT_TRUE(t.contains(QStringLiteral("1.\tList item")));        // \listtext is shown as written
 
     const QTextCharFormat link = formatOf(d->doc, QStringLiteral("club site"));
     EXPECT_TRUE(link.isAnchor());
@@ -239,7 +239,7 @@ TEST(RtfImporter, FontTablesInBothFormsAndCharsetsDecideTheCodePage)
     EXPECT_EQ(formatOf(d->doc, QStringLiteral("x")).fontFamilies().toStringList().value(0),
               QStringLiteral("Arial"));
 
-    const auto mac = import("{\\rtf1\\mac \\'8e}");  // Mac Roman
+    const auto mac = import("{\\rtf1\\mac \\'8e}"); // Mac Roman
     EXPECT_EQ(mac->text, QStringLiteral("é"));
     const auto cp = import("{\\rtf1\\ansi\\ansicpg1250 \\'9a}");
     EXPECT_EQ(cp->text, QStringLiteral("š"));
@@ -252,7 +252,7 @@ TEST(RtfImporter, DoubleByteCodePagesKeepLeadAndTrailBytesTogether)
                           "\\f0 \\'93\\'fa\\'96{\\b0}\\'7b \\'96{} \\f1 \\'d6\\'d0}");
     EXPECT_TRUE(d->text.startsWith(QStringLiteral("日本 ")));
     EXPECT_TRUE(d->text.endsWith(QStringLiteral("中")));
-    EXPECT_TRUE(d->text.contains(QChar(0xFFFD)));  // a lead byte without its trail byte is replaced
+    EXPECT_TRUE(d->text.contains(QChar(0xFFFD))); // a lead byte without its trail byte is replaced
 }
 
 TEST(RtfImporter, UnicodeSkipCountIsScopedPerGroup)
@@ -286,7 +286,7 @@ TEST(RtfImporter, ParagraphSpacingLineSpacingAndTabStops)
     EXPECT_DOUBLE_EQ(a.tabPositions()[1].position, 200.0);
     const QTextBlockFormat b = blockOf(d->doc, QStringLiteral("B"));
     EXPECT_EQ(b.lineHeightType(), int(QTextBlockFormat::FixedHeight));
-    EXPECT_EQ(b.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);  // \pard reset it
+    EXPECT_EQ(b.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft); // \pard reset it
     EXPECT_EQ(blockOf(d->doc, QStringLiteral("C")).pageBreakPolicy(), QTextFormat::PageBreak_AlwaysBefore);
 }
 
@@ -337,7 +337,7 @@ TEST(RtfImporter, PicturesInEveryEncodingAndUnreadableOnesAsPlaceholders)
     const auto d = import(rtf);
     EXPECT_EQ(d->result.pictures, 3);
     EXPECT_EQ(d->result.placeholders, 3);
-    EXPECT_EQ(richTextLength(d->doc), 6);  // one character per picture, no hex digits as text
+    EXPECT_EQ(richTextLength(d->doc), 6); // one character per picture, no hex digits as text
     EXPECT_TRUE(d->text.isEmpty());
 }
 
@@ -355,7 +355,7 @@ TEST(RtfImporter, JpegPictureWithScaleWords)
     const QTextCursor pic = d->doc.find(QString(QChar::ObjectReplacementCharacter));
     ASSERT_FALSE(pic.isNull());
     EXPECT_DOUBLE_EQ(pic.charFormat().toImageFormat().width(), 12.0); // no goal size: its own pixels, scaled
-    EXPECT_DOUBLE_EQ(pic.charFormat().toImageFormat().height(), 8.0);   // clamped to the smallest shown size
+    EXPECT_DOUBLE_EQ(pic.charFormat().toImageFormat().height(), 8.0); // clamped to the smallest shown size
 }
 
 TEST(RtfImporter, PictureSizeLimitsGivePlaceholders)
@@ -398,15 +398,15 @@ TEST(RtfImporter, MalformedDocumentsShowWhatCanBeShown)
     EXPECT_EQ(import("{\\rtf1 unterminated {\\b bold")->text, QStringLiteral("unterminated bold"));
     EXPECT_EQ(import("{\\rtf1 a}}}} b")->text, QStringLiteral("a")); // text after the end is not shown
     EXPECT_EQ(import("{\\rtf1 a\\")->text, QStringLiteral("a"));
-    EXPECT_EQ(import(QByteArray("{\\rtf1 a\0b}", 11))->text, QStringLiteral("ab"));  // NUL bytes dropped
+    EXPECT_EQ(import(QByteArray("{\\rtf1 a\0b}", 11))->text, QStringLiteral("ab")); // NUL bytes dropped
     EXPECT_EQ(import("{\\rtf1 {\\*\\unknowndest hidden {nested}} shown}")->text, QStringLiteral(" shown"));
-    EXPECT_EQ(import("{\\rtf1 {\\pict\\pngblip 89504e47")->result.placeholders, 1);  // cut inside a picture
+    EXPECT_EQ(import("{\\rtf1 {\\pict\\pngblip 89504e47")->result.placeholders, 1); // cut inside a picture
     EXPECT_EQ(import("{\\rtf1 \\u-1?\\u99999?x}")->text, QString(2, QChar(0xFFFD)) + u'x');
     // frame markers and object characters from \u cannot break the document's structure
     const auto d = import("{\\rtf1 \\u-560?\\u-559?\\u-4?\\u55357?\\u56832?z}");
     EXPECT_EQ(d->text.right(1), QStringLiteral("z"));
-    EXPECT_FALSE(d->text.contains(QChar(0xFDD0)));  // QTextBeginningOfFrame
-    EXPECT_FALSE(d->text.contains(QChar(0xFDD1)));  // QTextEndOfFrame
+    EXPECT_FALSE(d->text.contains(QChar(0xFDD0))); // QTextBeginningOfFrame
+    EXPECT_FALSE(d->text.contains(QChar(0xFDD1))); // QTextEndOfFrame
     EXPECT_FALSE(d->text.contains(QChar(0xFFFC)));
 }
 
@@ -436,7 +436,7 @@ TEST(RtfImporter, CapsOnFontsCellsAndInputSize)
     fonts += "}\\f9 x}";
     const auto f = import(fonts, limits);
     EXPECT_TRUE(f->result.truncated);
-    EXPECT_EQ(f->text, QString());  // the document was cut before its text
+    EXPECT_EQ(f->text, QString()); // the document was cut before its text
     limits.maxInputBytes = 1 << 20;
     const auto g = import(fonts, limits);
     EXPECT_EQ(g->text, QStringLiteral("x"));
@@ -448,7 +448,7 @@ TEST(RtfImporter, CapsOnFontsCellsAndInputSize)
     cells += "}";
     const auto c = import(cells, limits);
     EXPECT_EQ(firstTable(c->doc)->rows(), 3);
-    EXPECT_TRUE(c->text.endsWith(QStringLiteral("a\tb\t\na\tb\t\n")));  // the rest as tab-separated lines
+    EXPECT_TRUE(c->text.endsWith(QStringLiteral("a\tb\t\na\tb\t\n"))); // the rest as tab-separated lines
 }
 
 TEST(RtfImporter, LoadingAFileThatCannotBeReadLeavesTheDocument)
