@@ -187,7 +187,7 @@ void SearchQueryWhileTyping(benchmark::State& state)
     state.counters["index_to_text"] = double(QFileInfo(path).size()) / double(tree.textBytes); // goal: <= 1
 }
 
-BENCHMARK(SearchBuildAgainstReading)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(SearchBuildAgainstReading)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(SearchOpenStoredIndex)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(SearchQueryWhileTyping)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(5);
 

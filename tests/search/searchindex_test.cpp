@@ -1,4 +1,6 @@
 // The index: ranking, stemming, prefixes, phrases, accents, damaged documents and the cache on disk.
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -183,6 +185,25 @@ TEST_F(SearchIndexTest, UnwritableCacheKeepsTheIndexInMemory)
     QFile f(cache());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("not a folder"));
+}
+
+TEST_F(SearchIndexTest, IndexThatCannotBeWrittenOutIsKeptInMemory)
+{
+    addDemoDocuments();
+    const indexcache::Media media = scan();
+    const QString path = indexcache::indexPath(cache(), media.fingerprint);
+    // A folder stands where the finished index is first written, beside its place.
+    const QString planted =
+        path + QStringLiteral(".tmp-") + QString::number(QCoreApplication::applicationPid());
+    ASSERT_TRUE(QDir().mkpath(planted + QStringLiteral("/keep")));
+    QString note;
+    const auto index = SearchIndex::build(media, path, {}, &note);
+    ASSERT_TRUE(index);
+    EXPECT_TRUE(index->inMemory());
+    EXPECT_TRUE(note.contains(QStringLiteral("cannot write")));
+    EXPECT_EQ(titles(*index, QStringLiteral("riverside red")).size(), 2);
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_TRUE(QFileInfo(planted + QStringLiteral("/keep")).isDir()); // nothing of it was removed
 }
 
 TEST_F(SearchIndexTest, StoppedBuildLeavesNoIndex)

@@ -7,11 +7,15 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdio>
+#include <future>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <unordered_map>
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/sendfile.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -230,6 +234,8 @@ public:
     IndexWriter& operator=(const IndexWriter&) = delete;
 
     void add(const Xapian::Document& doc) { m_db.add_document(doc); }
+    // Writes out what has been added, before the metadata is known.
+    void commit() { m_db.commit(); }
 
     void finish(const QByteArray& fingerprint, const QByteArray& vocabulary)
     {
@@ -237,23 +243,71 @@ public:
         m_db.set_metadata(kFormatKey, std::to_string(indexcache::kFormat));
         m_db.set_metadata(kVocabularyKey, vocabulary.toStdString());
         m_db.commit();
-        m_db.compact(utf8(m_stem), Xapian::DBCOMPACT_SINGLE_FILE, kBlockSize);
+        compactInto(m_stem);
         m_db.close();
         if (std::rename(QFile::encodeName(m_stem).constData(), QFile::encodeName(m_path).constData()) != 0)
             throw Xapian::DatabaseCreateError("cannot rename the new index to " + utf8(m_path));
     }
 
 private:
+    // The compaction syncs what it writes, a wait the index does not need: it is a cache, and one found
+    // damaged is built again. So it is compacted in memory and then written out in one piece.
+    void compactInto(const QString& file)
+    {
+        const int memory = ::memfd_create("zephane-index", MFD_CLOEXEC);
+        const int handedOver = memory < 0 ? -1 : ::dup(memory); // the compaction closes the one it is given
+        if (handedOver < 0) {
+            if (memory >= 0)
+                ::close(memory);
+            m_db.compact(utf8(file), Xapian::DBCOMPACT_SINGLE_FILE, kBlockSize);
+            return;
+        }
+        try {
+            m_db.compact(handedOver, Xapian::DBCOMPACT_SINGLE_FILE, kBlockSize);
+            writeOut(memory, file);
+        } catch (...) {
+            ::close(memory);
+            throw;
+        }
+        ::close(memory);
+    }
+
+    static void writeOut(int memory, const QString& file)
+    {
+        const off_t size = ::lseek(memory, 0, SEEK_END);
+        const int out =
+            ::open(QFile::encodeName(file).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (size < 0 || out < 0) {
+            if (out >= 0)
+                ::close(out);
+            throw Xapian::DatabaseCreateError("cannot write " + utf8(file), errno);
+        }
+        for (off_t offset = 0; offset < size;) {
+            if (::sendfile(out, memory, &offset, std::size_t(size - offset)) <= 0) {
+                const int error = errno;
+                ::close(out);
+                throw Xapian::DatabaseCreateError("cannot write " + utf8(file), error);
+            }
+        }
+        if (::close(out) != 0)
+            throw Xapian::DatabaseCreateError("cannot write " + utf8(file), errno);
+    }
+
     QString m_path, m_stem, m_buildDir;
     Xapian::WritableDatabase m_db;
 };
 
-// Reading the documents is most of the work of a build: a second thread reads them in order while the
-// building thread indexes and writes what has been read.
+// Reading the documents is most of the work of a build, so two threads share it: a second thread reads
+// them from the first on while the building thread indexes and writes them in order. When the building
+// thread catches up it reads one itself, from the last on, rather than wait; the two meet in between.
 class ReadAhead {
 public:
     explicit ReadAhead(const std::vector<indexcache::Source>& sources)
-        : m_sources(sources), m_texts(sources.size()), m_thread([this] { run(); })
+        : m_sources(sources), m_texts(sources.size()), m_read(sources.size(), false), m_back(sources.size()),
+          m_thread([this] {
+              while (!m_stop && readNext(Front))
+                  ;
+          })
     {
     }
     ~ReadAhead()
@@ -267,30 +321,57 @@ public:
     // The text of document i, once read (empty when it cannot be read at all).
     QString take(std::size_t i)
     {
+        while (!isRead(i) && readNext(Back))
+            ;
         std::unique_lock lock(m_mutex);
-        m_ready.wait(lock, [&] { return m_read > i; });
+        if (!m_read[i]) { // the other thread has it in hand
+            m_wanted = i;
+            m_readChanged.wait(lock, [&] { return bool(m_read[i]); });
+            m_wanted = kNobody;
+        }
         return std::move(m_texts[i]);
     }
 
 private:
-    void run()
+    enum End { Front, Back };
+    static constexpr std::size_t kNobody = std::size_t(-1);
+
+    bool isRead(std::size_t i)
     {
-        for (std::size_t i = 0; i < m_sources.size() && !m_stop; ++i) {
-            QString text = searchengine::documentText(m_sources[i].realPath);
-            {
-                const std::lock_guard lock(m_mutex);
-                m_texts[i] = std::move(text);
-                m_read = i + 1;
-            }
-            m_ready.notify_one();
+        const std::lock_guard lock(m_mutex);
+        return m_read[i];
+    }
+
+    // Reads the first or the last document nobody has taken yet; false when there is none.
+    bool readNext(End end)
+    {
+        std::size_t i = 0;
+        {
+            const std::lock_guard lock(m_mutex);
+            if (m_front >= m_back)
+                return false;
+            i = end == Front ? m_front++ : --m_back;
         }
+        QString text = searchengine::documentText(m_sources[i].realPath);
+        bool wake = false;
+        {
+            const std::lock_guard lock(m_mutex);
+            m_texts[i] = std::move(text);
+            m_read[i] = true;
+            wake = m_wanted == i;
+        }
+        if (wake)
+            m_readChanged.notify_one();
+        return true;
     }
 
     const std::vector<indexcache::Source>& m_sources;
     std::vector<QString> m_texts;
+    std::vector<char> m_read;
+    std::size_t m_front = 0, m_back; // the documents nobody has taken yet lie in [m_front, m_back)
+    std::size_t m_wanted = kNobody;  // the document the building thread waits for
     std::mutex m_mutex;
-    std::condition_variable m_ready;
-    std::size_t m_read = 0;
+    std::condition_variable m_readChanged;
     std::atomic<bool> m_stop{false};
     std::thread m_thread; // last: it starts once everything above is there
 };
@@ -335,6 +416,7 @@ std::unique_ptr<SearchIndex> SearchIndex::open(const QString& path, const QByteA
 std::unique_ptr<SearchIndex> SearchIndex::build(const indexcache::Media& media, const QString& path,
                                                 const Progress& progress, QString* note)
 {
+    ReadAhead texts(media.sources); // first, so that reading starts while the index is set up
     Indexer indexer;
     std::vector<Xapian::Document> docs;
     docs.reserve(media.sources.size());
@@ -352,25 +434,31 @@ std::unique_ptr<SearchIndex> SearchIndex::build(const indexcache::Media& media, 
         }
     }
     const int total = int(media.sources.size());
-    {
-        ReadAhead texts(media.sources);
-        for (int i = 0; i < total; ++i) {
-            // A file that cannot be read at all is still found by its caption.
-            docs.push_back(indexer.document(*media.sources[size_t(i)].document, texts.take(size_t(i))));
-            if (writer) {
-                try {
-                    writer->add(docs.back());
-                } catch (const Xapian::Error& e) {
-                    keepInMemory(e);
-                }
+    for (int i = 0; i < total; ++i) {
+        // A file that cannot be read at all is still found by its caption.
+        docs.push_back(indexer.document(*media.sources[size_t(i)].document, texts.take(size_t(i))));
+        if (writer) {
+            try {
+                writer->add(docs.back());
+            } catch (const Xapian::Error& e) {
+                keepInMemory(e);
             }
-            if (progress && !progress(i + 1, total))
-                return nullptr;
         }
+        if (progress && !progress(i + 1, total))
+            return nullptr;
     }
 
+    // The words are gathered and packed while the documents are committed.
+    auto packed = std::async(std::launch::async, [&indexer] { return indexer.vocabulary().serialize(); });
+    if (writer) {
+        try {
+            writer->commit();
+        } catch (const Xapian::Error& e) {
+            keepInMemory(e);
+        }
+    }
+    const QByteArray vocabulary = packed.get();
     auto impl = std::make_unique<Impl>();
-    const QByteArray vocabulary = indexer.vocabulary().serialize();
     impl->vocabulary = Vocabulary::parse(vocabulary);
     if (writer) {
         try {
