@@ -41,11 +41,18 @@ QString blockText(const QTextBlock& block)
     out.reserve(text.size());
     for (const QChar ch : std::as_const(text)) {
         switch (ch.unicode()) {
-        case 0xFFFC: break;  // a picture
-        case 0x00AD: break;  // an optional hyphen that did not break
-        case 0x2028: out.append(QLatin1Char('\n')); break;
-        case 0x00A0: out.append(QLatin1Char(' ')); break;
-        default: out.append(ch);
+        case 0xFFFC:
+            break; // a picture
+        case 0x00AD:
+            break; // an optional hyphen that did not break
+        case 0x2028:
+            out.append(QLatin1Char('\n'));
+            break;
+        case 0x00A0:
+            out.append(QLatin1Char(' '));
+            break;
+        default:
+            out.append(ch);
         }
     }
     return out;
@@ -95,7 +102,7 @@ void appendFrame(QTextFrame* frame, QStringList& lines)
     }
 }
 
-}  // namespace
+} // namespace
 
 int richTextLength(const QTextDocument& document)
 {
@@ -156,7 +163,7 @@ void sanitizeRichText(QString& text, bool keepLineBreaks)
                     ++i;
                 data[out++] = QChar(u'\n');
             }
-            continue;  // other control characters are dropped
+            continue; // other control characters are dropped
         }
         if (QChar::isHighSurrogate(c)) {
             if (i + 1 < n && QChar::isLowSurrogate(data[i + 1].unicode())) {
