@@ -448,8 +448,14 @@ std::unique_ptr<SearchIndex> SearchIndex::build(const indexcache::Media& media, 
             return nullptr;
     }
 
-    // The words are gathered and packed while the documents are committed.
-    auto packed = std::async(std::launch::async, [&indexer] { return indexer.vocabulary().serialize(); });
+    // The words are gathered, packed for storing and read back for searching while the documents are
+    // committed.
+    auto packed = std::async(std::launch::async, [&indexer] {
+        std::pair<QByteArray, Vocabulary> words;
+        words.first = indexer.vocabulary().serialize();
+        words.second = Vocabulary::parse(words.first);
+        return words;
+    });
     if (writer) {
         try {
             writer->commit();
@@ -457,9 +463,9 @@ std::unique_ptr<SearchIndex> SearchIndex::build(const indexcache::Media& media, 
             keepInMemory(e);
         }
     }
-    const QByteArray vocabulary = packed.get();
+    auto [vocabulary, words] = packed.get();
     auto impl = std::make_unique<Impl>();
-    impl->vocabulary = Vocabulary::parse(vocabulary);
+    impl->vocabulary = std::move(words);
     if (writer) {
         try {
             writer->finish(media.fingerprint, vocabulary);
