@@ -133,22 +133,14 @@ int plainAsciiWordEnd(const char16_t* text, int start, int n)
     return end;
 }
 
-QString asciiLower(const char16_t* text, int length)
-{
-    QString out(length, Qt::Uninitialized);
-    char16_t* o = reinterpret_cast<char16_t*>(out.data());
-    for (int k = 0; k < length; ++k)
-        o[k] = text[k] >= 'A' && text[k] <= 'Z' ? char16_t(text[k] - 'A' + 'a') : text[k];
-    return out;
-}
-
 } // namespace
 
-std::vector<Word> words(const QString& text)
+void forEachWord(const QString& text,
+                 const std::function<void(int start, int length, QStringView term)>& visit)
 {
-    std::vector<Word> out;
     const int n = int(text.size());
     const auto* units16 = reinterpret_cast<const char16_t*>(text.constData());
+    char16_t lower[kMaxWordLength];
     int i = 0;
     while (i < n) {
         if (units16[i] < 0x80) {
@@ -158,8 +150,14 @@ std::vector<Word> words(const QString& text)
             }
             const int end = plainAsciiWordEnd(units16, i, n);
             if (end >= 0) {
-                if (end - i <= kMaxWordLength)
-                    out.push_back({i, end - i, asciiLower(units16 + i, end - i)});
+                const int length = end - i;
+                if (length <= kMaxWordLength) {
+                    for (int k = 0; k < length; ++k) {
+                        const char16_t u = units16[i + k];
+                        lower[k] = u >= 'A' && u <= 'Z' ? char16_t(u - 'A' + 'a') : u;
+                    }
+                    visit(i, length, QStringView(lower, length));
+                }
                 i = end;
                 continue;
             }
@@ -188,10 +186,18 @@ std::vector<Word> words(const QString& text)
         const int length = i - start;
         if (length > kMaxWordLength)
             continue;
-        QString term = fold(text.mid(start, length));
+        const QString term = fold(text.mid(start, length));
         if (!term.isEmpty())
-            out.push_back({start, length, std::move(term)});
+            visit(start, length, term);
     }
+}
+
+std::vector<Word> words(const QString& text)
+{
+    std::vector<Word> out;
+    forEachWord(text, [&out](int start, int length, QStringView term) {
+        out.push_back({start, length, term.toString()});
+    });
     return out;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include <QString>
+#include <QStringView>
 
 // How text is cut into words for searching, the same way for the documents and for what the user types, so
 // that "Citroën", "CITROEN" and "citroen" are one word.
@@ -21,6 +23,10 @@ QString fold(const QString& word);
 // The words of a text in order: runs of letters and digits; an apostrophe between two letters stays inside
 // the word ("driver's"). Words longer than kMaxWordLength are left out (they are never typed).
 std::vector<Word> words(const QString& text);
+// The same words, each handed over as it is found: its place in the text and its folded form, which lasts
+// only for the call. Spares a string for every word where the caller only counts them.
+void forEachWord(const QString& text,
+                 const std::function<void(int start, int length, QStringView term)>& visit);
 
 constexpr int kMaxWordLength = 64;
 

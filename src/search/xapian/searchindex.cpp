@@ -10,6 +10,7 @@
 #include <future>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <unordered_map>
 
@@ -91,11 +92,13 @@ public:
         Xapian::Document doc;
         doc.add_boolean_term(kIdPrefix + utf8(source.path.slashPath().toLower()));
         // Each stem once with its count: far fewer calls into the index than one a word.
-        m_counts.clear();
         countWords(titleOf(source, text), kTitleWeight);
         countWords(text, 1);
-        for (const auto& [stem, count] : m_counts)
-            doc.add_term(m_stemTerms[stem], count);
+        for (const std::size_t stem : m_used) {
+            doc.add_term(m_stemTerms[stem], m_counts[stem]);
+            m_counts[stem] = 0;
+        }
+        m_used.clear();
         doc.set_data(utf8(source.path.slashPath() + QLatin1Char('\n') + text));
         return doc;
     }
@@ -103,39 +106,53 @@ public:
     Vocabulary vocabulary() const
     {
         Vocabulary v;
-        for (auto it = m_words.cbegin(); it != m_words.cend(); ++it)
-            v.add(it.key(), m_stems[it->stem], it->occurrences);
+        for (const auto& [word, w] : m_words)
+            v.add(QString::fromUtf16(word.data(), qsizetype(word.size())), m_stems[w.stem], w.occurrences);
         return v;
     }
 
 private:
     void countWords(const QString& text, Xapian::termcount weight)
     {
-        for (const searchtext::Word& w : searchtext::words(text)) {
-            auto it = m_words.find(w.term);
-            if (it == m_words.end()) {
-                const std::string stem = englishStem()(utf8(w.term));
-                const auto known = m_stemNumbers.try_emplace(stem, m_stems.size());
-                if (known.second) {
-                    m_stems.push_back(fromUtf8(stem));
-                    m_stemTerms.push_back(kStemPrefix + stem);
-                }
-                it = m_words.insert(w.term, {known.first->second, 0});
-            }
-            ++it->occurrences;
-            m_counts[it->stem] += weight;
+        searchtext::forEachWord(text, [&](int, int, QStringView term) {
+            const std::u16string_view key(term.utf16(), std::size_t(term.size()));
+            auto it = m_words.find(key);
+            if (it == m_words.end())
+                it = m_words.emplace(std::u16string(key), Word{stemNumber(term.toString()), 0}).first;
+            ++it->second.occurrences;
+            if (m_counts[it->second.stem] == 0)
+                m_used.push_back(it->second.stem);
+            m_counts[it->second.stem] += weight;
+        });
+    }
+
+    std::size_t stemNumber(const QString& word)
+    {
+        const std::string stem = englishStem()(utf8(word));
+        const auto known = m_stemNumbers.try_emplace(stem, m_stems.size());
+        if (known.second) {
+            m_stems.push_back(fromUtf8(stem));
+            m_stemTerms.push_back(kStemPrefix + stem);
+            m_counts.push_back(0);
         }
+        return known.first->second;
     }
 
     struct Word {
         std::size_t stem = 0; // in m_stems
         quint32 occurrences = 0;
     };
-    QHash<QString, Word> m_words; // by the folded word
+    // Looked up by the word as it stands in the text, without making a string of it.
+    struct WordHash {
+        using is_transparent = void;
+        std::size_t operator()(std::u16string_view w) const { return std::hash<std::u16string_view>()(w); }
+    };
+    std::unordered_map<std::u16string, Word, WordHash, std::equal_to<>> m_words; // by the folded word
     std::unordered_map<std::string, std::size_t> m_stemNumbers;
     std::vector<QString> m_stems;
-    std::vector<std::string> m_stemTerms;                        // as the index holds them
-    std::unordered_map<std::size_t, Xapian::termcount> m_counts; // this document's stems
+    std::vector<std::string> m_stemTerms;    // as the index holds them
+    std::vector<Xapian::termcount> m_counts; // this document's count of each stem, 0 for most
+    std::vector<std::size_t> m_used;         // the stems this document uses
 };
 
 Xapian::Query stemQuery(const QString& stem)
