@@ -11,6 +11,7 @@
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <thread>
 #include <unordered_map>
 
@@ -293,7 +294,7 @@ private:
     {
         const off_t size = ::lseek(memory, 0, SEEK_END);
         const int out =
-            ::open(QFile::encodeName(file).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+            ::open(QFile::encodeName(file).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
         if (size < 0 || out < 0) {
             if (out >= 0)
                 ::close(out);
@@ -320,17 +321,22 @@ private:
 class ReadAhead {
 public:
     explicit ReadAhead(const std::vector<indexcache::Source>& sources)
-        : m_sources(sources), m_texts(sources.size()), m_read(sources.size(), false), m_back(sources.size()),
-          m_thread([this] {
-              while (!m_stop && readNext(Front))
-                  ;
-          })
+        : m_sources(sources), m_texts(sources.size()), m_read(sources.size(), false), m_back(sources.size())
     {
+        try {
+            m_thread = std::thread([this] {
+                while (!m_stop && readNext(Front))
+                    ;
+            });
+        } catch (const std::system_error&) {
+            // No second thread to be had: the building thread reads every document itself.
+        }
     }
     ~ReadAhead()
     {
         m_stop = true;
-        m_thread.join();
+        if (m_thread.joinable())
+            m_thread.join();
     }
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;
@@ -390,7 +396,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_readChanged;
     std::atomic<bool> m_stop{false};
-    std::thread m_thread; // last: it starts once everything above is there
+    std::thread m_thread;
 };
 
 } // namespace
@@ -466,8 +472,8 @@ std::unique_ptr<SearchIndex> SearchIndex::build(const indexcache::Media& media, 
     }
 
     // The words are gathered, packed for storing and read back for searching while the documents are
-    // committed.
-    auto packed = std::async(std::launch::async, [&indexer] {
+    // committed (or afterwards, when there is no thread to spare).
+    auto packed = std::async(std::launch::async | std::launch::deferred, [&indexer] {
         std::pair<QByteArray, Vocabulary> words;
         words.first = indexer.vocabulary().serialize();
         words.second = Vocabulary::parse(words.first);
