@@ -187,6 +187,25 @@ TEST_F(SearchIndexTest, UnwritableCacheKeepsTheIndexInMemory)
     EXPECT_EQ(f.readAll(), QByteArray("not a folder"));
 }
 
+TEST_F(SearchIndexTest, EveryDocumentIsIndexedOnceUnderItsOwnName)
+{
+    // Every document the disc can hold, each with a word of its own: however the reading is shared out,
+    // each is found once, as itself.
+    const std::vector<SearchDocument>& all = searchdocuments::all();
+    ASSERT_GT(all.size(), 100u);
+    for (std::size_t i = 0; i < all.size(); ++i)
+        add(all[i].path.slashPath(),
+            rtf("Heading", "Text with the word mark" + QByteArray::number(i) + "x."));
+    const auto index = build();
+    ASSERT_TRUE(index);
+    EXPECT_EQ(index->documentCount(), int(all.size()));
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const auto hits = index->search(parseQuery(QStringLiteral("\"mark%1x\"").arg(i)), 5);
+        ASSERT_EQ(hits.size(), 1u) << i;
+        EXPECT_EQ(hits[0].document, &all[i]) << i;
+    }
+}
+
 TEST_F(SearchIndexTest, IndexThatCannotBeWrittenOutIsKeptInMemory)
 {
     addDemoDocuments();
