@@ -8,11 +8,11 @@
 #include <QDBusConnection>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include "platform/qt/fuseisomount.h"
 #include "platform/qt/mounttable.h"
 #include "platform/qt/udisksmount.h"
+#include "platform/runtimefolder.h"
 
 LinuxDiscImages::LinuxDiscImages(QString runtimeFolder,
                                  std::vector<std::unique_ptr<IImageMountMethod>> methods)
@@ -28,11 +28,7 @@ LinuxDiscImages::~LinuxDiscImages()
 
 QString LinuxDiscImages::defaultRuntimeFolder()
 {
-    // Qt checks that the folder is the user's own and private, and makes one when the session has none.
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    return dir + QStringLiteral("/zephane-folarium");
+    return runtimeFolder() + QStringLiteral("/zephane-folarium");
 }
 
 std::unique_ptr<LinuxDiscImages> LinuxDiscImages::forDesktop()

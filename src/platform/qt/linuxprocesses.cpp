@@ -4,11 +4,11 @@
 #include <cstdlib>
 
 #include <QApplication>
-#include <QDir>
 #include <QEventLoop>
 #include <QLockFile>
 #include <QProcess>
-#include <QStandardPaths>
+
+#include "platform/runtimefolder.h"
 
 LinuxProcesses::LinuxProcesses(QString lockName) : m_lockName(std::move(lockName)) {}
 
@@ -18,10 +18,7 @@ bool LinuxProcesses::anotherInstanceRunning()
 {
     if (m_lock)
         return false;
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    auto lock = std::make_unique<QLockFile>(dir + QLatin1Char('/') + m_lockName);
+    auto lock = std::make_unique<QLockFile>(runtimeFolder() + QLatin1Char('/') + m_lockName);
     lock->setStaleLockTime(0); // a crashed copy leaves a stale lock; QLockFile checks the process instead
     if (!lock->tryLock(0))
         return lock->error() == QLockFile::LockFailedError;

@@ -26,6 +26,7 @@
 #include <QHash>
 #include <QTextDocument>
 
+#include "platform/runtimefolder.h"
 #include "search/searchdocuments.h"
 #include "search/searchtext.h"
 #include "search/vocabulary.h"
@@ -210,24 +211,21 @@ bool hasPhrase(const SearchQuery& query)
 }
 
 // Where the short-lived build copy goes: the runtime folder, kept in memory on a desktop, spares the disk
-// creating and deleting its tables; beside the index where there is none.
-QString buildFolder(const QString& stem)
+// creating and deleting its tables. Only the compacted index is written beside its place.
+QString buildFolder()
 {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QFileInfo(runtime).isDir() && QFileInfo(runtime).isWritable())
-        return runtime + QStringLiteral("/zephane-index-") + QString::number(::getpid()) +
-               QStringLiteral(".d");
-    return stem + QStringLiteral(".d");
+    return runtimeFolder() + QStringLiteral("/zephane-index-") + QString::number(::getpid()) +
+           QStringLiteral(".d");
 }
 
-// Writes a new single-file index at path: the documents go into a build folder beside it as they come,
-// which is compacted into one file at the end and renamed over whatever was there. An abandoned or failed
-// write leaves nothing behind.
+// Writes a new single-file index at path: the documents go into a build folder as they come, which is
+// compacted into one file beside path at the end and renamed over whatever was there. An abandoned or
+// failed write leaves nothing behind.
 class IndexWriter {
 public:
     explicit IndexWriter(const QString& path)
         : m_path(path), m_stem(path + QStringLiteral(".tmp-") + QString::number(::getpid())),
-          m_buildDir(buildFolder(m_stem))
+          m_buildDir(buildFolder())
     {
         const QFileInfo target(path);
         if (!QDir().mkpath(target.absolutePath()))
