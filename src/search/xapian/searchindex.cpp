@@ -23,7 +23,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QTextDocument>
 
 #include "platform/runtimefolder.h"
